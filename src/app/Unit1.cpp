@@ -1,0 +1,265 @@
+// TForm1: the main window, with the catalogue tree and the specification files.
+#include "Unit1.h"
+
+#include "builder/Unit4.h"
+#include "catalog/nodetext.h"
+#include "platform/filelistbox.h"
+#include "platform/guard.h"
+#include "platform/pictureview.h"
+#include "platform/treewidget.h"
+#include "platform/workspace.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+QFrame *makePanel(const QString &name, QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    return panel;
+}
+
+QBoxLayout *fillLayout(QBoxLayout::Direction direction, QWidget *owner)
+{
+    auto *layout = new QBoxLayout(direction, owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, int left, int width,
+                        QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(left, 10, width, 25);
+    button->hide();
+    return button;
+}
+
+QAction *addItem(QMenu *menu, const QString &name, const QString &caption, bool enabled)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setEnabled(enabled);
+    return action;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    buildMenu();
+    buildPanels();
+    buildToolBar();
+    resize(696, 686 + menuBar()->sizeHint().height());
+    move(0, 0);
+    FormCreate();
+}
+
+QString TForm1::Renfile(const QString &text) { return ::Renfile(text); }
+
+void TForm1::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto addMenu = [&](const QString &name, const QString &caption) {
+        QMenu *menu = bar->addMenu(caption);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        return menu;
+    };
+    QMenu *file = addMenu(QStringLiteral("N1"), QStringLiteral("Файл"));
+    addItem(file, QStringLiteral("N2"), QStringLiteral("Создать SP"), false);
+    connect(addItem(file, QStringLiteral("N3"), QStringLiteral("Выход"), true),
+            &QAction::triggered, this, &TForm1::N3Click);
+    connect(addItem(file, QStringLiteral("reeDat1"), QStringLiteral("Загрузить Tree.Dat"), true),
+            &QAction::triggered, this, &TForm1::reeDat1Click);
+
+    QMenu *edit = addMenu(QStringLiteral("N4"), QStringLiteral("Редактирование"));
+    connect(addItem(edit, QStringLiteral("N5"), QStringLiteral("Создать дерево для каталога"), true),
+            &QAction::triggered, this, &TForm1::N5Click);
+    addItem(edit, QStringLiteral("N6"), QStringLiteral("Создать общий файл спецификации"), false);
+    addItem(edit, QStringLiteral("N7"), QStringLiteral("Добавить изображение"), false);
+    addItem(edit, QStringLiteral("N8"), QStringLiteral("Добавить позиции"), false);
+
+    QMenu *view = addMenu(QStringLiteral("N11"), QStringLiteral("Вид"));
+    connect(addItem(view, QStringLiteral("N10"), QStringLiteral("Дерево"), true),
+            &QAction::triggered, this, &TForm1::N10Click);
+    connect(addItem(view, QStringLiteral("Sp1"), QStringLiteral("Файлы SP"), true),
+            &QAction::triggered, this, &TForm1::Sp1Click);
+
+    QMenu *upload = addMenu(QStringLiteral("Search1"), QStringLiteral("Выгрузить"));
+    addItem(upload, QStringLiteral("Search2"),
+            QStringLiteral("Занести в Search в дополнительные файлы спецификаций"), true);
+}
+
+void TForm1::buildToolBar()
+{
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(25);
+    ToolBar1->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->layout()->setSpacing(0);
+    // The toolbar's buttons never had a function; they stay greyed.
+    for (const char *name : {"ToolButton3", "ToolButton2", "ToolButton4", "ToolButton1"}) {
+        auto *button = new QToolButton(ToolBar1);
+        button->setObjectName(QLatin1String(name));
+        button->setFixedSize(25, 25);
+        button->setEnabled(false);
+        ToolBar1->addWidget(button);
+    }
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+}
+
+void TForm1::buildPanels()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QBoxLayout *columns = fillLayout(QBoxLayout::LeftToRight, client);
+
+    Panel1 = makePanel(QStringLiteral("Panel1"), client);
+    Panel1->setFixedWidth(241);
+    QBoxLayout *left = fillLayout(QBoxLayout::TopToBottom, Panel1);
+    FileListBox1 = new FileListBox(Panel1);
+    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
+    FileListBox1->setMask(QStringLiteral("*.Dat"));
+    FileListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TreeView1 = new QTreeWidget(Panel1);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    setUpCatalogTreeWidget(TreeView1);
+    left->addWidget(FileListBox1);
+    left->addWidget(TreeView1);
+
+    Panel3 = makePanel(QStringLiteral("Panel3"), client);
+    QBoxLayout *right = fillLayout(QBoxLayout::TopToBottom, Panel3);
+    Panel5 = makePanel(QStringLiteral("Panel5"), Panel3);
+    ImageEnVect1 = new PictureView(Panel5);
+    ImageEnVect1->setObjectName(QStringLiteral("ImageEnVect1"));
+    fillLayout(QBoxLayout::TopToBottom, Panel5)->addWidget(ImageEnVect1);
+
+    Panel4 = makePanel(QStringLiteral("Panel4"), Panel3);
+    Panel4->setFixedHeight(41);
+    Button2 = makeButton(QStringLiteral("Button2"), QStringLiteral("+ Изображение"), 17, 96, Panel4);
+    Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("Проставить позиции"), 119, 122,
+                         Panel4);
+    Button4 = makeButton(QStringLiteral("Button4"), QStringLiteral("Редактировать"), 247, 105, Panel4);
+    Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("+ Изображение для разделов"), 17,
+                         224, Panel4);
+
+    Panel2 = makePanel(QStringLiteral("Panel2"), Panel3);
+    Panel2->setFixedHeight(179);
+    ListBox1 = new QListWidget(Panel2);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    fillLayout(QBoxLayout::TopToBottom, Panel2)->addWidget(ListBox1);
+
+    right->addWidget(Panel5, 1);
+    right->addWidget(Panel4);
+    right->addWidget(Panel2);
+    columns->addWidget(Panel1);
+    columns->addWidget(Panel3, 1);
+    setCentralWidget(client);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    N9 = PopupMenu1->addAction(QStringLiteral("Удалить Файл"));
+    N9->setObjectName(QStringLiteral("N9"));
+    connect(FileListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenu1->popup(FileListBox1->viewport()->mapToGlobal(at));
+    });
+
+    OpenDialog1 = new QFileDialog(this);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+}
+
+void TForm1::FormCreate()
+{
+    setWorkspacePaths(executablePath());
+    const QStringList failed = createWorkspaceFolders();
+    if (!failed.isEmpty()) {
+        QStringList shown;
+        for (const QString &folder : failed)
+            shown.append(QDir::toNativeSeparators(folder));
+        showError(this, QStringLiteral("Не удалось создать папки рабочего пространства:\n%1")
+                            .arg(shown.join(u'\n')));
+    }
+    FileListBox1->hide();
+    if (failed.contains(SpDir))
+        return; // already reported; the tree is not loaded without a workspace
+    guarded(this, [&] {
+        FileListBox1->setDirectory(SpDir);
+        if (QFileInfo::exists(BaseDir + QStringLiteral("Tree.dat")))
+            loadCatalogTree();
+    });
+}
+
+void TForm1::loadCatalogTree()
+{
+    loadTreeWidget(TreeView1, BaseDir + QStringLiteral("Tree.dat"));
+}
+
+void TForm1::N10Click()
+{
+    TreeView1->show();
+    // The view switch completes even when the file fails to load, so that
+    // exactly one of the two views is ever shown.
+    guarded(this, [&] {
+        if (QFileInfo::exists(BaseDir + QStringLiteral("Tree.dat")))
+            loadCatalogTree();
+        else
+            TreeView1->clear();
+    });
+    FileListBox1->hide();
+    Button1->hide();
+    Button2->hide();
+    Button4->hide();
+    Button3->show();
+}
+
+void TForm1::Sp1Click()
+{
+    TreeView1->hide();
+    FileListBox1->show();
+    // Pointing the list at the folder again re-reads it and names the folder
+    // when it has gone missing.
+    guarded(this, [&] { FileListBox1->setDirectory(SpDir); });
+    Button1->show();
+    Button2->show();
+    Button4->show();
+    Button3->hide();
+}
+
+void TForm1::reeDat1Click()
+{
+    guarded(this, [&] { loadCatalogTree(); });
+}
+
+void TForm1::N3Click() { close(); }
+
+void TForm1::N5Click()
+{
+    guarded(this, [&] { Form4->exec(); });
+}

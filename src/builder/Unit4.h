@@ -1,0 +1,13 @@
+#pragma once
+// TForm4: the catalogue tree builder.
+
+#include <QDialog>
+
+class TForm4 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget *parent = nullptr);
+};
+
+extern TForm4 *Form4;

@@ -1,0 +1,24 @@
+#include "textentry.h"
+
+#include "catalog/codec.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+QValidator::State Cp1251Validator::validate(QString &input, int &) const
+{
+    return cp1251::canEncode(input) ? Acceptable : Invalid;
+}
+
+void restrictToCp1251(QLineEdit *edit) { edit->setValidator(new Cp1251Validator(edit)); }
+
+void restrictToCp1251(QComboBox *combo) { combo->setValidator(new Cp1251Validator(combo)); }
+
+QWidget *Cp1251ItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                          const QModelIndex &index) const
+{
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto *edit = qobject_cast<QLineEdit *>(editor))
+        restrictToCp1251(edit);
+    return editor;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Answers modal dialogs from a timer, the way a user would.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// Waits (polling the event loop) for the next modal widget and hands it to
+// `answer`. Several answers queue up and are given in order.
+void answerNextModal(std::function<void(QWidget *)> answer);
+
+// The texts of the message boxes answered by closeMessageBoxes/answer helpers.
+QStringList &seenMessages();
+
+// Answers the next message box by pressing the button with this role
+// (QMessageBox::StandardButton); its text is recorded in seenMessages().
+void answerMessageBox(int standardButton);
+
+// True when every queued answer has been given.
+bool modalAnswersDone();
+// Drops any answers still queued.
+void clearModalAnswers();

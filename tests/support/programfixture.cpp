@@ -1,0 +1,44 @@
+#include "programfixture.h"
+
+#include "app/program.h"
+#include "catalog/codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+ProgramFixture::ProgramFixture() = default;
+
+ProgramFixture::~ProgramFixture() { stop(); }
+
+void ProgramFixture::addNoneJpg() { QFile::copy(QStringLiteral(IPCAT_NONE_JPG), path("None.jpg")); }
+
+TForm1 *ProgramFixture::start()
+{
+    m_form = startProgram(path("ipcat"));
+    return m_form;
+}
+
+void ProgramFixture::stop()
+{
+    if (m_form) {
+        stopProgram();
+        m_form = nullptr;
+    }
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray cp(const char *utf8) { return cp1251::encodeForFile(QString::fromUtf8(utf8), QString()); }
