@@ -60,19 +60,30 @@ qsizetype firstUnencodable(QStringView text)
 
 bool canEncode(QStringView text) { return firstUnencodable(text) < 0; }
 
+bool encodeInto(char *out, QStringView text)
+{
+    const qint16 *__restrict table = tables().fromUnicode.data();
+    const char16_t *__restrict in = text.utf16();
+    char *__restrict dst = out;
+    const qsizetype size = text.size();
+    // Branch-free: a missing character's entry is -1, so its sign bit
+    // survives the OR and one test at the end finds it.
+    qint16 missing = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const qint16 byte = table[in[i]];
+        missing |= byte;
+        dst[i] = char(byte);
+    }
+    return missing >= 0;
+}
+
 bool appendEncoded(QByteArray &out, QStringView text)
 {
-    const auto &table = tables().fromUnicode;
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char *dst = out.data() + start;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qint16 byte = table[text[i].unicode()];
-        if (byte < 0) {
-            out.resize(start);
-            return false;
-        }
-        dst[i] = char(byte);
+    if (!encodeInto(out.data() + start, text)) {
+        out.resize(start);
+        return false;
     }
     return true;
 }

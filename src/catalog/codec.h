@@ -19,6 +19,10 @@ qsizetype firstUnencodable(QStringView text);
 // character has no byte in the code page.
 bool appendEncoded(QByteArray &out, QStringView text);
 
+// Writes text.size() bytes at `out`; false when a character has no byte in
+// the code page (the bytes written are then meaningless).
+bool encodeInto(char *out, QStringView text);
+
 // Encodes a text bound for the file at `path`; a character the code page lacks
 // is an error naming the file and the character.
 QByteArray encodeForFile(QStringView text, const QString &path);

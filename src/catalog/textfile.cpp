@@ -32,23 +32,69 @@ QByteArray readFileBytes(const QString &path)
     return bytes;
 }
 
+struct AtomicFileWriter::Impl {
+    explicit Impl(const QString &path) : file(path) {}
+    QSaveFile file;
+};
+
+AtomicFileWriter::AtomicFileWriter(const QString &path)
+    : m_path(path), m_impl(new Impl(path)), m_buffer(256 << 10, Qt::Uninitialized)
+{
+    if (QFileInfo(path).isDir()) {
+        delete m_impl;
+        throw IpcatError(QStringLiteral("Не удаётся записать файл \"%1\": это папка.").arg(path));
+    }
+    if (!m_impl->file.open(QIODevice::WriteOnly)) {
+        const QString why = m_impl->file.errorString();
+        delete m_impl;
+        throw IpcatError(QStringLiteral("Не удаётся записать файл \"%1\": %2").arg(path, why));
+    }
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (m_impl->file.isOpen())
+        m_impl->file.cancelWriting();
+    delete m_impl;
+}
+
+void AtomicFileWriter::fail()
+{
+    const QString why = m_impl->file.errorString();
+    m_impl->file.cancelWriting();
+    throw IpcatError(QStringLiteral("Не удаётся записать файл \"%1\": %2").arg(m_path, why));
+}
+
+void AtomicFileWriter::flush()
+{
+    if (m_used > 0 && m_impl->file.write(m_buffer.constData(), m_used) != m_used)
+        fail();
+    m_used = 0;
+}
+
+char *AtomicFileWriter::reserve(qsizetype size)
+{
+    if (m_used + size > m_buffer.size()) {
+        flush();
+        if (size > m_buffer.size())
+            m_buffer.resize(size);
+    }
+    return m_buffer.data() + m_used;
+}
+
+void AtomicFileWriter::commit()
+{
+    flush();
+    if (!m_impl->file.commit())
+        fail();
+}
+
 void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    const auto fail = [&] {
-        throw IpcatError(
-            QStringLiteral("Не удаётся записать файл \"%1\": %2").arg(path, file.errorString()));
-    };
-    if (QFileInfo(path).isDir())
-        throw IpcatError(QStringLiteral("Не удаётся записать файл \"%1\": это папка.").arg(path));
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        fail();
-    }
-    if (!file.commit())
-        fail();
+    AtomicFileWriter writer(path);
+    std::memcpy(writer.reserve(bytes.size()), bytes.constData(), size_t(bytes.size()));
+    writer.advance(bytes.size());
+    writer.commit();
 }
 
 QStringList decodeLines(const QByteArray &bytes)

@@ -13,6 +13,33 @@ QByteArray readFileBytes(const QString &path);
 // Replaces the file at `path` atomically: a failed write leaves the old file whole.
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
+// Writes a file through a reused buffer and replaces the old file only on
+// commit(); destroyed without commit(), it leaves the old file whole.
+class AtomicFileWriter
+{
+public:
+    explicit AtomicFileWriter(const QString &path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter &) = delete;
+    AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
+
+    // Room for `size` bytes at the returned pointer; advance() says how many
+    // of them were written.
+    char *reserve(qsizetype size);
+    void advance(qsizetype size) { m_used += size; }
+    void commit();
+
+private:
+    void flush();
+    [[noreturn]] void fail();
+
+    QString m_path;
+    struct Impl;
+    Impl *m_impl;
+    QByteArray m_buffer;
+    qsizetype m_used = 0;
+};
+
 // Calls `line(begin, length)` for each line of the text: breaks at CR LF, CR
 // and LF, a NUL byte ends the text, a final break adds no empty line.
 template <typename LineFn> void forEachLine(const QByteArray &bytes, LineFn line)

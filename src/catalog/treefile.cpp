@@ -4,6 +4,8 @@
 #include "error.h"
 #include "textfile.h"
 
+#include <cstring>
+
 qsizetype countNodes(const CatalogTree &tree)
 {
     qsizetype count = 0;
@@ -50,19 +52,27 @@ CatalogTree LoadTreeFile(const QString &path)
     }
 }
 
-QByteArray treeFileBytes(const CatalogTree &tree, const QString &path)
+namespace {
+
+void writeTree(const CatalogTree &tree, const QString &path, AtomicFileWriter &out)
 {
-    QByteArray bytes;
     forEachPreOrder(tree, [&](const TreeNode &node, int depth) {
-        bytes.append(depth, '\t');
-        if (!cp1251::appendEncoded(bytes, node.text))
+        const qsizetype size = node.text.size();
+        char *p = out.reserve(depth + size + 2);
+        std::memset(p, '\t', size_t(depth));
+        if (!cp1251::encodeInto(p + depth, node.text))
             cp1251::throwUnencodable(node.text, path);
-        bytes.append("\r\n", 2);
+        p[depth + size] = '\r';
+        p[depth + size + 1] = '\n';
+        out.advance(depth + size + 2);
     });
-    return bytes;
 }
+
+} // namespace
 
 void SaveTreeFile(const CatalogTree &tree, const QString &path)
 {
-    writeFileAtomically(path, treeFileBytes(tree, path));
+    AtomicFileWriter out(path);
+    writeTree(tree, path, out);
+    out.commit();
 }

@@ -14,4 +14,3 @@ CatalogTree parseTreeBytes(const QByteArray &bytes);
 
 // Writes the tree file, replacing any file at the path atomically.
 void SaveTreeFile(const CatalogTree &tree, const QString &path);
-QByteArray treeFileBytes(const CatalogTree &tree, const QString &path);
