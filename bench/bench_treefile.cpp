@@ -12,7 +12,8 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 CatalogTree makeTree(int count)
 {
@@ -20,13 +21,14 @@ CatalogTree makeTree(int count)
     CatalogTree tree;
     std::vector<TreeNode *> path;
     for (int i = 0; i < count; ++i) {
-        const int depth = path.empty() ? 0 : int(random.bounded(std::min<int>(int(path.size()), 5) + 1));
+        const int depth =
+            path.empty() ? 0 : int(random.bounded(std::min<int>(int(path.size()), 5) + 1));
         path.resize(size_t(depth));
         std::vector<TreeNode> &siblings = depth == 0 ? tree : path.back()->children;
         siblings.push_back({MakeNodeText(QString::number(i % 97 + 1),
                                          QStringLiteral("АБВГ.%1.%2").arg(i / 1000).arg(i % 1000),
-                                         QStringLiteral("Корпус насоса №%1").arg(i), QStringLiteral("2"),
-                                         QStringLiteral("шт")),
+                                         QStringLiteral("Корпус насоса №%1").arg(i),
+                                         QStringLiteral("2"), QStringLiteral("шт")),
                             {}});
         path.push_back(&siblings.back());
     }
@@ -76,10 +78,12 @@ int main(int argc, char **argv)
     }
 
     std::printf("tree file: %d nodes, %.1f MB\n", count, megabytes);
-    std::printf("load:  %7.1f MB/s  (baseline read+split %7.1f MB/s)  ratio %.2f  (target <= 2.0)\n",
-                megabytes / load, megabytes / split, load / split);
-    std::printf("save:  %7.1f MB/s  (baseline write      %7.1f MB/s)  ratio %.2f  (target <= 1.5)\n",
-                megabytes / save, megabytes / write, save / write);
+    std::printf(
+        "load:  %7.1f MB/s  (baseline read+split %7.1f MB/s)  ratio %.2f  (target <= 2.0)\n",
+        megabytes / load, megabytes / split, load / split);
+    std::printf(
+        "save:  %7.1f MB/s  (baseline write      %7.1f MB/s)  ratio %.2f  (target <= 1.5)\n",
+        megabytes / save, megabytes / write, save / write);
     std::printf("loaded tree memory: %.0f MB  (target < 250 MB)\n", memory);
     return 0;
 }

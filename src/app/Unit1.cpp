@@ -1,21 +1,28 @@
 // TForm1: the main window, with the catalogue tree and the specification files.
 #include "Unit1.h"
 
+#include "Unit8.h"
 #include "builder/Unit4.h"
+#include "catalog/error.h"
 #include "catalog/nodetext.h"
+#include "pictures.h"
 #include "platform/filelistbox.h"
+#include "platform/files.h"
 #include "platform/guard.h"
+#include "platform/picturebox.h"
 #include "platform/pictureview.h"
 #include "platform/treewidget.h"
 #include "platform/workspace.h"
 
 #include <QBoxLayout>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,7 +30,8 @@
 
 TForm1 *Form1 = nullptr;
 
-namespace {
+namespace
+{
 
 QFrame *makePanel(const QString &name, QWidget *parent)
 {
@@ -74,7 +82,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     FormCreate();
 }
 
-QString TForm1::Renfile(const QString &text) { return ::Renfile(text); }
+QString TForm1::Renfile(const QString &text)
+{
+    return ::Renfile(text);
+}
 
 void TForm1::buildMenu()
 {
@@ -88,14 +99,15 @@ void TForm1::buildMenu()
     };
     QMenu *file = addMenu(QStringLiteral("N1"), QStringLiteral("Файл"));
     addItem(file, QStringLiteral("N2"), QStringLiteral("Создать SP"), false);
-    connect(addItem(file, QStringLiteral("N3"), QStringLiteral("Выход"), true),
-            &QAction::triggered, this, &TForm1::N3Click);
+    connect(addItem(file, QStringLiteral("N3"), QStringLiteral("Выход"), true), &QAction::triggered,
+            this, &TForm1::N3Click);
     connect(addItem(file, QStringLiteral("reeDat1"), QStringLiteral("Загрузить Tree.Dat"), true),
             &QAction::triggered, this, &TForm1::reeDat1Click);
 
     QMenu *edit = addMenu(QStringLiteral("N4"), QStringLiteral("Редактирование"));
-    connect(addItem(edit, QStringLiteral("N5"), QStringLiteral("Создать дерево для каталога"), true),
-            &QAction::triggered, this, &TForm1::N5Click);
+    connect(
+        addItem(edit, QStringLiteral("N5"), QStringLiteral("Создать дерево для каталога"), true),
+        &QAction::triggered, this, &TForm1::N5Click);
     addItem(edit, QStringLiteral("N6"), QStringLiteral("Создать общий файл спецификации"), false);
     addItem(edit, QStringLiteral("N7"), QStringLiteral("Добавить изображение"), false);
     addItem(edit, QStringLiteral("N8"), QStringLiteral("Добавить позиции"), false);
@@ -160,12 +172,17 @@ void TForm1::buildPanels()
 
     Panel4 = makePanel(QStringLiteral("Panel4"), Panel3);
     Panel4->setFixedHeight(41);
-    Button2 = makeButton(QStringLiteral("Button2"), QStringLiteral("+ Изображение"), 17, 96, Panel4);
+    Button2 =
+        makeButton(QStringLiteral("Button2"), QStringLiteral("+ Изображение"), 17, 96, Panel4);
     Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("Проставить позиции"), 119, 122,
                          Panel4);
-    Button4 = makeButton(QStringLiteral("Button4"), QStringLiteral("Редактировать"), 247, 105, Panel4);
-    Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("+ Изображение для разделов"), 17,
-                         224, Panel4);
+    Button4 =
+        makeButton(QStringLiteral("Button4"), QStringLiteral("Редактировать"), 247, 105, Panel4);
+    Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("+ Изображение для разделов"),
+                         17, 224, Panel4);
+
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 
     Panel2 = makePanel(QStringLiteral("Panel2"), Panel3);
     Panel2->setFixedHeight(179);
@@ -184,6 +201,7 @@ void TForm1::buildPanels()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     N9 = PopupMenu1->addAction(QStringLiteral("Удалить Файл"));
     N9->setObjectName(QStringLiteral("N9"));
+    connect(N9, &QAction::triggered, this, &TForm1::N9Click);
     connect(FileListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         PopupMenu1->popup(FileListBox1->viewport()->mapToGlobal(at));
     });
@@ -257,9 +275,79 @@ void TForm1::reeDat1Click()
     guarded(this, [&] { loadCatalogTree(); });
 }
 
-void TForm1::N3Click() { close(); }
+void TForm1::N3Click()
+{
+    close();
+}
 
 void TForm1::N5Click()
 {
     guarded(this, [&] { Form4->exec(); });
+}
+
+void TForm1::N9Click()
+{
+    guarded(this, [&] {
+        const QString name = FileListBox1->fileName();
+        if (name.isEmpty())
+            return;
+        const QString path = SpDir + name;
+        QMessageBox question(QMessageBox::NoIcon, QStringLiteral("УДАЛИТЬ?"),
+                             QStringLiteral("Удалить Файл ") + path,
+                             QMessageBox::Yes | QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes)
+            return;
+        const bool removed = QFile::remove(path);
+        FileListBox1->update();
+        if (!removed && QFileInfo::exists(path))
+            throw IpcatError(QStringLiteral("Не удалось удалить файл \"%1\".").arg(path));
+    });
+}
+
+QString TForm1::chooseFile()
+{
+    OpenDialog1->selectFile(QString());
+    if (OpenDialog1->exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = OpenDialog1->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+void TForm1::Button3Click()
+{
+    guarded(this, [&] {
+        const QTreeWidgetItem *node = TreeView1->currentItem();
+        if (!node || !node->isSelected() || node->childCount() == 0)
+            return;
+        const QString source = chooseFile();
+        if (source.isEmpty())
+            return;
+        copyPicture(source, PicDir + Renfile(node->text(0) + QStringLiteral(".Jpg")));
+    });
+}
+
+QString TForm1::selectedSpecFile() const
+{
+    const QString name = FileListBox1->fileName();
+    if (name.isEmpty())
+        throw IpcatError(QStringLiteral("Сначала выберите файл спецификации в списке."));
+    return name;
+}
+
+void TForm1::Button2Click()
+{
+    guarded(this, [&] {
+        const QString stem = editorStem(selectedSpecFile());
+        const QString source = chooseFile();
+        if (source.isEmpty())
+            return;
+        Form8->Image1->loadFile(source);
+        Form8->exec();
+        const QString folder = pictureFolder(PicDir, stem);
+        const QString target = folder + pictureName(stem, Form8->suffix());
+        if (!makeFolder(folder))
+            throw IpcatError(QStringLiteral("Не удалось создать папку \"%1\".")
+                                 .arg(QDir::toNativeSeparators(folder)));
+        copyPicture(source, target);
+    });
 }

@@ -16,7 +16,7 @@ class PictureView;
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget *parent = nullptr);
 
     static QString Renfile(const QString &text);
@@ -39,20 +39,27 @@ public:
     QAction *N9;
     QFileDialog *OpenDialog1;
 
-public slots:
+  public slots:
     void FormCreate();
     void N10Click();
     void Sp1Click();
     void reeDat1Click();
     void N3Click();
     void N5Click();
+    void N9Click();
+    void Button2Click();
+    void Button3Click();
 
-private:
+  private:
     void buildMenu();
     void buildToolBar();
     void buildPanels();
     // Replaces TreeView1's nodes with "Tree.dat"; a failed load keeps them.
     void loadCatalogTree();
+    // Runs OpenDialog1 with a cleared file name; the chosen path, empty when cancelled.
+    QString chooseFile();
+    // The selected specification file's name; an error when none is selected.
+    QString selectedSpecFile() const;
 };
 
 extern TForm1 *Form1;

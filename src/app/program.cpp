@@ -43,7 +43,8 @@ TForm1 *startProgram(const QString &executablePath)
     return Form1;
 }
 
-namespace {
+namespace
+{
 
 template <typename Form> void destroy(Form *&form)
 {

@@ -6,8 +6,10 @@
 #include <array>
 #include <vector>
 
-namespace cp1251 {
-namespace {
+namespace cp1251
+{
+namespace
+{
 
 // Qt's converter knows the code page; the tables only make the per-byte
 // work of large tree files cheap.
@@ -58,7 +60,10 @@ qsizetype firstUnencodable(QStringView text)
     return -1;
 }
 
-bool canEncode(QStringView text) { return firstUnencodable(text) < 0; }
+bool canEncode(QStringView text)
+{
+    return firstUnencodable(text) < 0;
+}
 
 bool encodeInto(char *out, QStringView text)
 {
@@ -103,9 +108,10 @@ void throwUnencodable(QStringView text, const QString &path)
             code = text[at].unicode();
         }
     }
-    throw IpcatError(QStringLiteral("Файл \"%1\" не записан: символ \"%2\" (U+%3) нельзя "
-                                    "сохранить в кодировке Windows-1251.")
-                         .arg(path, shown, QString::number(code, 16).toUpper().rightJustified(4, u'0')));
+    throw IpcatError(
+        QStringLiteral("Файл \"%1\" не записан: символ \"%2\" (U+%3) нельзя "
+                       "сохранить в кодировке Windows-1251.")
+            .arg(path, shown, QString::number(code, 16).toUpper().rightJustified(4, u'0')));
 }
 
 QByteArray encodeForFile(QStringView text, const QString &path)

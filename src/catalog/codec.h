@@ -5,10 +5,14 @@
 #include <QString>
 #include <QStringView>
 
-namespace cp1251 {
+namespace cp1251
+{
 
 QString decode(const char *data, qsizetype size);
-inline QString decode(const QByteArray &bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray &bytes)
+{
+    return decode(bytes.constData(), bytes.size());
+}
 
 // True when every character of the text has a byte in the code page.
 bool canEncode(QStringView text);

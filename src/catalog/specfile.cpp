@@ -16,7 +16,10 @@ bool WriteSpecFile(const QStringList &childTexts, const QString &designation, co
     return true;
 }
 
-QString sectionListPath(const QString &baseDir) { return baseDir + QStringLiteral("Razdel"); }
+QString sectionListPath(const QString &baseDir)
+{
+    return baseDir + QStringLiteral("Razdel");
+}
 
 QStringList readSectionList(const QString &baseDir)
 {

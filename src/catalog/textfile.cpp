@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
+namespace
+{
 
 QString readFailure(const QString &path, const QFile &file)
 {
@@ -28,7 +29,8 @@ QByteArray readFileBytes(const QString &path)
         throw IpcatError(readFailure(path, file));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw IpcatError(QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
+        throw IpcatError(
+            QStringLiteral("Ошибка чтения файла \"%1\": %2").arg(path, file.errorString()));
     return bytes;
 }
 
@@ -106,7 +108,10 @@ QStringList decodeLines(const QByteArray &bytes)
     return lines;
 }
 
-QStringList readTextLines(const QString &path) { return decodeLines(readFileBytes(path)); }
+QStringList readTextLines(const QString &path)
+{
+    return decodeLines(readFileBytes(path));
+}
 
 QByteArray encodeLines(const QStringList &lines, const QString &path)
 {

@@ -52,7 +52,8 @@ CatalogTree LoadTreeFile(const QString &path)
     }
 }
 
-namespace {
+namespace
+{
 
 void writeTree(const CatalogTree &tree, const QString &path, AtomicFileWriter &out)
 {

@@ -14,7 +14,8 @@ FileListBox::FileListBox(QWidget *parent) : QListWidget(parent)
 void FileListBox::setDirectory(const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        throw IpcatError(QStringLiteral("Папка \"%1\" не найдена.").arg(QDir::toNativeSeparators(folder)));
+        throw IpcatError(
+            QStringLiteral("Папка \"%1\" не найдена.").arg(QDir::toNativeSeparators(folder)));
     m_directory = folder;
     if (!m_directory.isEmpty() && !m_directory.endsWith(u'/') && !m_directory.endsWith(u'\\'))
         m_directory += u'/';
@@ -31,7 +32,8 @@ void FileListBox::setMask(const QString &mask)
 void FileListBox::update()
 {
     if (!QFileInfo(m_directory).isDir())
-        throw IpcatError(QStringLiteral("Папка \"%1\" не найдена.").arg(QDir::toNativeSeparators(m_directory)));
+        throw IpcatError(
+            QStringLiteral("Папка \"%1\" не найдена.").arg(QDir::toNativeSeparators(m_directory)));
     fill();
 }
 

@@ -11,10 +11,10 @@
 
 class PictureCanvas : public QWidget
 {
-public:
+  public:
     explicit PictureCanvas(PictureView *view) : QWidget(nullptr), m_view(view) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
@@ -26,7 +26,7 @@ protected:
         painter.drawImage(QPoint(0, 0), m_view->m_picture);
     }
 
-private:
+  private:
     PictureView *m_view;
 };
 
@@ -47,7 +47,8 @@ void PictureView::loadFile(const QString &path)
                                 ? QStringLiteral("файл повреждён или не является изображением (%1)")
                                       .arg(reader.errorString())
                                 : QStringLiteral("файл не найден");
-        throw IpcatError(QStringLiteral("Не удаётся открыть изображение \"%1\": %2.").arg(path, why));
+        throw IpcatError(
+            QStringLiteral("Не удаётся открыть изображение \"%1\": %2.").arg(path, why));
     }
     m_picture = image.convertToFormat(QImage::Format_RGB32);
     m_fileName = path;
@@ -77,7 +78,10 @@ void PictureView::fit()
     setZoom(std::min(zx, zy));
 }
 
-QWidget *PictureView::mouseWidget() const { return m_canvas; }
+QWidget *PictureView::mouseWidget() const
+{
+    return m_canvas;
+}
 
 QPoint PictureView::pictureToWidget(QPoint picturePoint) const
 {
@@ -87,5 +91,6 @@ QPoint PictureView::pictureToWidget(QPoint picturePoint) const
 
 QPoint PictureView::widgetToPicture(QPoint widgetPoint) const
 {
-    return QPoint(int(std::floor(widgetPoint.x() / m_zoom)), int(std::floor(widgetPoint.y() / m_zoom)));
+    return QPoint(int(std::floor(widgetPoint.x() / m_zoom)),
+                  int(std::floor(widgetPoint.y() / m_zoom)));
 }

@@ -10,9 +10,15 @@ QValidator::State Cp1251Validator::validate(QString &input, int &) const
     return cp1251::canEncode(input) ? Acceptable : Invalid;
 }
 
-void restrictToCp1251(QLineEdit *edit) { edit->setValidator(new Cp1251Validator(edit)); }
+void restrictToCp1251(QLineEdit *edit)
+{
+    edit->setValidator(new Cp1251Validator(edit));
+}
 
-void restrictToCp1251(QComboBox *combo) { combo->setValidator(new Cp1251Validator(combo)); }
+void restrictToCp1251(QComboBox *combo)
+{
+    combo->setValidator(new Cp1251Validator(combo));
+}
 
 QWidget *Cp1251ItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                           const QModelIndex &index) const

@@ -5,7 +5,8 @@
 
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 constexpr Qt::ItemFlags nodeFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable |
                                     Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;

@@ -9,17 +9,25 @@ QString DataDir;
 QString GenDir;
 int EditMode = 0;
 
-namespace {
+namespace
+{
 QString runningExecutable;
 }
 
-void setExecutablePath(const QString &path) { runningExecutable = path; }
+void setExecutablePath(const QString &path)
+{
+    runningExecutable = path;
+}
 
-QString executablePath() { return runningExecutable; }
+QString executablePath()
+{
+    return runningExecutable;
+}
 
 void setWorkspacePaths(const QString &executablePath)
 {
-    const qsizetype cut = std::max(executablePath.lastIndexOf(u'/'), executablePath.lastIndexOf(u'\\'));
+    const qsizetype cut =
+        std::max(executablePath.lastIndexOf(u'/'), executablePath.lastIndexOf(u'\\'));
     BaseDir = executablePath.left(cut + 1);
     const QChar separator = cut >= 0 ? executablePath.at(cut) : QChar(u'/');
     PicDir = BaseDir + QStringLiteral("Pic") + separator;

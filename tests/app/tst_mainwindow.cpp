@@ -1,10 +1,10 @@
 #include "app/Unit1.h"
 #include "builder/Unit4.h"
 #include "editor/Unit7.h"
+#include "modal.h"
 #include "platform/filelistbox.h"
 #include "platform/pictureview.h"
 #include "platform/workspace.h"
-#include "modal.h"
 #include "programfixture.h"
 
 #include <QAction>
@@ -18,7 +18,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 template <typename T> T *child(QObject *owner, const char *name)
 {
@@ -31,8 +32,9 @@ template <typename T> T *child(QObject *owner, const char *name)
 // Visibility of TreeView1, FileListBox1, Button1, Button2, Button4, Button3.
 QList<bool> shown(TForm1 *form)
 {
-    return {!form->TreeView1->isHidden(), !form->FileListBox1->isHidden(), !form->Button1->isHidden(),
-            !form->Button2->isHidden(), !form->Button4->isHidden(), !form->Button3->isHidden()};
+    return {!form->TreeView1->isHidden(), !form->FileListBox1->isHidden(),
+            !form->Button1->isHidden(),   !form->Button2->isHidden(),
+            !form->Button4->isHidden(),   !form->Button3->isHidden()};
 }
 
 QStringList topTexts(QTreeWidget *tree)
@@ -48,7 +50,7 @@ QStringList topTexts(QTreeWidget *tree)
 class TestMainWindow : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { seenMessages().clear(); }
     void cleanup() { clearModalAnswers(); }
     void firstStartCreatesWorkspace();
@@ -107,11 +109,10 @@ void TestMainWindow::windowsAndLayout()
     QCOMPARE(form->Panel4->height(), 41);
     QCOMPARE(form->Panel2->height(), 179);
     QCOMPARE(form->TreeView1->indentation(), 19);
-    const QList<QPair<QPushButton *, QRect>> buttons{
-        {form->Button2, QRect(17, 10, 96, 25)},
-        {form->Button1, QRect(119, 10, 122, 25)},
-        {form->Button4, QRect(247, 10, 105, 25)},
-        {form->Button3, QRect(17, 10, 224, 25)}};
+    const QList<QPair<QPushButton *, QRect>> buttons{{form->Button2, QRect(17, 10, 96, 25)},
+                                                     {form->Button1, QRect(119, 10, 122, 25)},
+                                                     {form->Button4, QRect(247, 10, 105, 25)},
+                                                     {form->Button3, QRect(17, 10, 224, 25)}};
     const QStringList captions{"+ Изображение", "Проставить позиции", "Редактировать",
                                "+ Изображение для разделов"};
     for (int i = 0; i < buttons.size(); ++i) {
@@ -211,7 +212,8 @@ void TestMainWindow::reloadWithoutTreeDatKeepsTree()
     answerMessageBox(QMessageBox::Ok);
     form->reeDat1Click();
     QCOMPARE(seenMessages().size(), 1);
-    QVERIFY2(seenMessages().first().contains(program.path("Tree.dat")), qPrintable(seenMessages().first()));
+    QVERIFY2(seenMessages().first().contains(program.path("Tree.dat")),
+             qPrintable(seenMessages().first()));
     QCOMPARE(topTexts(form->TreeView1), QStringList{"R"});
     // "Дерево" without the file empties the tree and says nothing.
     form->N10Click();
@@ -248,7 +250,8 @@ void TestMainWindow::blockedWorkspaceStillStarts()
     answerMessageBox(QMessageBox::Ok);
     TForm1 *form = program.start();
     QCOMPARE(seenMessages().size(), 1);
-    QVERIFY2(seenMessages().first().contains(program.path("SP/")), qPrintable(seenMessages().first()));
+    QVERIFY2(seenMessages().first().contains(program.path("SP/")),
+             qPrintable(seenMessages().first()));
     QVERIFY(form->isVisible());
     QVERIFY(QFileInfo(program.path("Pic")).isDir());
     // "Файлы SP" names the missing folder and still switches the view.

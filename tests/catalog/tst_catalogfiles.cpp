@@ -10,7 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 TreeNode node(const char *text, std::vector<TreeNode> children = {})
 {
@@ -21,9 +22,8 @@ TreeNode node(const char *text, std::vector<TreeNode> children = {})
 QStringList outline(const CatalogTree &tree)
 {
     QStringList lines;
-    forEachPreOrder(tree, [&](const TreeNode &n, int depth) {
-        lines.append(QString(depth, u'.') + n.text);
-    });
+    forEachPreOrder(
+        tree, [&](const TreeNode &n, int depth) { lines.append(QString(depth, u'.') + n.text); });
     return lines;
 }
 
@@ -32,7 +32,7 @@ QStringList outline(const CatalogTree &tree)
 class TestCatalogFiles : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void codecRoundTripsEveryByte();
     void lineRules_data();
     void lineRules();
@@ -101,16 +101,19 @@ void TestCatalogFiles::loadTree_data()
     QTest::addColumn<QStringList>("outline");
     QTest::newRow("crlf") << QByteArray("R\r\n\tA\r\n\t\tC\r\n\tB\r\n")
                           << QStringList{"R", ".A", "..C", ".B"};
-    QTest::newRow("lf") << QByteArray("R\n\tA\n\t\tC\n\tB\n") << QStringList{"R", ".A", "..C", ".B"};
-    QTest::newRow("cr") << QByteArray("R\r\tA\r\t\tC\r\tB\r") << QStringList{"R", ".A", "..C", ".B"};
+    QTest::newRow("lf") << QByteArray("R\n\tA\n\t\tC\n\tB\n")
+                        << QStringList{"R", ".A", "..C", ".B"};
+    QTest::newRow("cr") << QByteArray("R\r\tA\r\t\tC\r\tB\r")
+                        << QStringList{"R", ".A", "..C", ".B"};
     QTest::newRow("first line deep") << QByteArray("\t\tR\r\n\tA\r\n") << QStringList{"R", ".A"};
-    QTest::newRow("up two levels") << QByteArray("R\r\n\tA\r\n\t\tC\r\nS\r\n")
-                                   << QStringList{"R", ".A", "..C", "S"};
+    QTest::newRow("up two levels")
+        << QByteArray("R\r\n\tA\r\n\t\tC\r\nS\r\n") << QStringList{"R", ".A", "..C", "S"};
     QTest::newRow("space is a level") << QByteArray("R\r\n A\r\n") << QStringList{"R", ".A"};
     QTest::newRow("empty line is top level")
         << QByteArray("R\r\n\tA\r\n\r\nB\r\n") << QStringList{"R", ".A", "", "B"};
     QTest::newRow("only line breaks") << QByteArray("\r\n\r\n\n") << QStringList{"", "", ""};
-    QTest::newRow("nul bytes") << QByteArray("R\r\n\tA\0\r\n\t\t\t\tX", 14) << QStringList{"R", ".A"};
+    QTest::newRow("nul bytes") << QByteArray("R\r\n\tA\0\r\n\t\t\t\tX", 14)
+                               << QStringList{"R", ".A"};
     QTest::newRow("utf8 read as cp1251") << QByteArray("\xD0\x9D") << QStringList{"РќЂ"};
 }
 
@@ -206,7 +209,8 @@ void TestCatalogFiles::sectionList()
     QVERIFY_THROWS_EXCEPTION(IpcatError, readSectionList(base));
     writeSectionList(base, {QStringLiteral("Раздел 1"), QStringLiteral("Раздел 1")});
     QCOMPARE(readBytes(base + "Razdel"), cp("Раздел 1\r\nРаздел 1\r\n"));
-    QCOMPARE(readSectionList(base), QStringList({QStringLiteral("Раздел 1"), QStringLiteral("Раздел 1")}));
+    QCOMPARE(readSectionList(base),
+             QStringList({QStringLiteral("Раздел 1"), QStringLiteral("Раздел 1")}));
 }
 
 QTEST_APPLESS_MAIN(TestCatalogFiles)

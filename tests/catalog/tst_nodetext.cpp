@@ -8,7 +8,7 @@
 class TestNodeText : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void nodeField_data();
     void nodeField();
     void makeNodeTextReadsBack();
@@ -30,10 +30,12 @@ void TestNodeText::nodeField_data()
                            << QStringList{"5", "A.01", "Корпус", "2", "шт"};
     QTest::newRow("section") << QStringLiteral("Раздел 1") << QStringList{"", "", "", "", ""};
     QTest::newRow("unterminated") << QStringLiteral("5|A.01") << QStringList{"5", "", "", "", ""};
-    QTest::newRow("leading bar") << QStringLiteral("|A|B|C|D|") << QStringList{"", "A", "B", "C", "D"};
+    QTest::newRow("leading bar") << QStringLiteral("|A|B|C|D|")
+                                 << QStringList{"", "A", "B", "C", "D"};
     QTest::newRow("bar inside a field")
         << QStringLiteral("1|A|Болт|M6|3|шт|") << QStringList{"1", "A", "Болт", "M6", "3"};
-    QTest::newRow("no unit bar") << QStringLiteral("1|A|B|2|шт") << QStringList{"1", "A", "B", "2", ""};
+    QTest::newRow("no unit bar") << QStringLiteral("1|A|B|2|шт")
+                                 << QStringList{"1", "A", "B", "2", ""};
     QTest::newRow("empty") << QString() << QStringList{"", "", "", "", ""};
 }
 
@@ -57,10 +59,14 @@ void TestNodeText::renfile_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stem");
-    QTest::newRow("all three") << "A/B\\C|D" << "A_B_C_D";
-    QTest::newRow("untouched") << "АБВ.001 :*?<>\"" << "АБВ.001 :*?<>\"";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("dots stay") << ".." << "..";
+    QTest::newRow("all three") << "A/B\\C|D"
+                               << "A_B_C_D";
+    QTest::newRow("untouched") << "АБВ.001 :*?<>\""
+                               << "АБВ.001 :*?<>\"";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("dots stay") << ".."
+                               << "..";
 }
 
 void TestNodeText::renfile()
@@ -75,14 +81,16 @@ void TestNodeText::pairNames_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QStringList>("paths"); // catalogSave, sourceSave, catalogLoad, sourceLoad
     QTest::newRow("with .dat") << "/w/tree.dat"
-                               << QStringList{"/w/tree.dat", "/w/tree.datx", "/w/tree.dat", "/w/tree.datx"};
+                               << QStringList{"/w/tree.dat", "/w/tree.datx", "/w/tree.dat",
+                                              "/w/tree.datx"};
     QTest::newRow("without") << "/w/tree"
                              << QStringList{"/w/tree.dat", "/w/tree.datx", "/w/tree", ".datx"};
-    QTest::newRow("first occurrence") << "/work.data/tree.dat"
-                                      << QStringList{"/work.data/tree.dat", "/work.datx",
-                                                     "/work.data/tree.dat", "/work.datx"};
+    QTest::newRow("first occurrence")
+        << "/work.data/tree.dat"
+        << QStringList{"/work.data/tree.dat", "/work.datx", "/work.data/tree.dat", "/work.datx"};
     QTest::newRow("capital .Dat") << "/w/T.Dat"
-                                  << QStringList{"/w/T.Dat.dat", "/w/T.Dat.datx", "/w/T.Dat", ".datx"};
+                                  << QStringList{"/w/T.Dat.dat", "/w/T.Dat.datx", "/w/T.Dat",
+                                                 ".datx"};
     QTest::newRow("datx chosen") << "/w/t.datx"
                                  << QStringList{"/w/t.datx", "/w/t.datx", "/w/t.datx", "/w/t.datx"};
 }

@@ -1,11 +1,11 @@
 #include "catalog/error.h"
+#include "modal.h"
 #include "platform/filelistbox.h"
 #include "platform/files.h"
 #include "platform/guard.h"
 #include "platform/textentry.h"
 #include "platform/treewidget.h"
 #include "platform/workspace.h"
-#include "modal.h"
 #include "programfixture.h"
 
 #include <QLineEdit>
@@ -17,7 +17,7 @@
 class TestPlatform : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void findFileIgnoresCase();
     void listFilesMatchesMaskAndSorts();
     void copyNeverOverwrites();
@@ -103,7 +103,8 @@ void TestPlatform::guardShowsErrorAndGoesOn()
 {
     seenMessages().clear();
     answerMessageBox(QMessageBox::Ok);
-    const bool ok = guarded(nullptr, [] { throw IpcatError(QStringLiteral("Файл \"x\" не найден")); });
+    const bool ok =
+        guarded(nullptr, [] { throw IpcatError(QStringLiteral("Файл \"x\" не найден")); });
     QVERIFY(!ok);
     QCOMPARE(seenMessages(), QStringList{QStringLiteral("Файл \"x\" не найден")});
     QVERIFY(guarded(nullptr, [] {}));
@@ -155,10 +156,18 @@ void TestPlatform::workspacePaths_data()
     QTest::addColumn<QString>("exe");
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("sp");
-    QTest::newRow("linux") << "/opt/ipcat/ipcat" << "/opt/ipcat/" << "/opt/ipcat/SP/";
-    QTest::newRow("root") << "/ipcat" << "/" << "/SP/";
-    QTest::newRow("windows drive root") << "C:\\ipcat.exe" << "C:\\" << "C:\\SP\\";
-    QTest::newRow("no folder") << "ipcat" << "" << "SP/";
+    QTest::newRow("linux") << "/opt/ipcat/ipcat"
+                           << "/opt/ipcat/"
+                           << "/opt/ipcat/SP/";
+    QTest::newRow("root") << "/ipcat"
+                          << "/"
+                          << "/SP/";
+    QTest::newRow("windows drive root") << "C:\\ipcat.exe"
+                                        << "C:\\"
+                                        << "C:\\SP\\";
+    QTest::newRow("no folder") << "ipcat"
+                               << ""
+                               << "SP/";
 }
 
 void TestPlatform::workspacePaths()

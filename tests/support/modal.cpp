@@ -1,13 +1,17 @@
 #include "modal.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <deque>
 
-namespace {
+namespace
+{
 
 std::deque<std::function<void(QWidget *)>> &queue()
 {
@@ -60,7 +64,8 @@ void answerMessageBox(int standardButton)
     answerNextModal([standardButton](QWidget *widget) {
         auto *box = qobject_cast<QMessageBox *>(widget);
         if (!box) {
-            seenMessages().append(QStringLiteral("<not a message box: %1>").arg(widget->metaObject()->className()));
+            seenMessages().append(
+                QStringLiteral("<not a message box: %1>").arg(widget->metaObject()->className()));
             widget->close();
             return;
         }
@@ -73,6 +78,35 @@ void answerMessageBox(int standardButton)
     });
 }
 
-bool modalAnswersDone() { return queue().empty(); }
+bool modalAnswersDone()
+{
+    return queue().empty();
+}
 
-void clearModalAnswers() { queue().clear(); }
+void clearModalAnswers()
+{
+    queue().clear();
+}
+
+void answerFileDialog(const QString &path)
+{
+    answerNextModal([path](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        if (!dialog) {
+            seenMessages().append(
+                QStringLiteral("<not a file dialog: %1>").arg(widget->metaObject()->className()));
+            widget->close();
+            return;
+        }
+        seenMessages().append(dialog->objectName());
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // The name goes into the dialog's name box as a user would type it.
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            edit->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}

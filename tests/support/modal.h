@@ -22,3 +22,7 @@ void answerMessageBox(int standardButton);
 bool modalAnswersDone();
 // Drops any answers still queued.
 void clearModalAnswers();
+
+// Answers the next modal file dialog by choosing `path`, or cancels it when
+// `path` is empty. The dialog's object name is recorded in seenMessages().
+void answerFileDialog(const QString &path);

@@ -3,15 +3,23 @@
 #include "app/program.h"
 #include "catalog/codec.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 ProgramFixture::ProgramFixture() = default;
 
-ProgramFixture::~ProgramFixture() { stop(); }
+ProgramFixture::~ProgramFixture()
+{
+    stop();
+}
 
-void ProgramFixture::addNoneJpg() { QFile::copy(QStringLiteral(IPCAT_NONE_JPG), path("None.jpg")); }
+void ProgramFixture::addNoneJpg()
+{
+    QFile::copy(QStringLiteral(IPCAT_NONE_JPG), path("None.jpg"));
+}
 
 TForm1 *ProgramFixture::start()
 {
@@ -41,4 +49,15 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray cp(const char *utf8) { return cp1251::encodeForFile(QString::fromUtf8(utf8), QString()); }
+QByteArray cp(const char *utf8)
+{
+    return cp1251::encodeForFile(QString::fromUtf8(utf8), QString());
+}
+
+void writeJpeg(const QString &path, int width, int height, unsigned rgb)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(rgb));
+    image.save(path, "JPG");
+}

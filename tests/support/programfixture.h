@@ -10,7 +10,7 @@ class TForm1;
 
 class ProgramFixture
 {
-public:
+  public:
     // Prepares the folder; `prepare` may put files there before the start.
     ProgramFixture();
     ~ProgramFixture();
@@ -24,7 +24,7 @@ public:
     void stop();
     TForm1 *form() const { return m_form; }
 
-private:
+  private:
     QTemporaryDir m_dir;
     TForm1 *m_form = nullptr;
 };
@@ -34,3 +34,6 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 QByteArray readBytes(const QString &path);
 // Windows-1251 bytes of a text written in the source as UTF-8.
 QByteArray cp(const char *utf8);
+
+// Writes a small JPEG picture of one colour.
+void writeJpeg(const QString &path, int width = 64, int height = 48, unsigned rgb = 0x3060c0);
