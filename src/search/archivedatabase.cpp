@@ -46,6 +46,12 @@ QString newConnectionName()
 
 // Permission bits count even for a user, such as root, whom the system would
 // let write anyway: the file was marked read-only on purpose.
+// A null QString is bound as SQL NULL, which the text columns refuse.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 bool looksReadOnly(const QString &path)
 {
     const QFileInfo info(path);
@@ -77,12 +83,19 @@ ArchiveDatabase::Connection::Connection(const QString &path, bool readOnly)
     db.setDatabaseName(path);
     if (readOnly)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    if (!db.open())
-        throw SearchError(QStringLiteral("Локальный архив \"%1\" не открыт: %2")
-                              .arg(path, db.lastError().text()));
+    if (!db.open()) {
+        const QString reason = db.lastError().text();
+        release(); // no destructor runs for a constructor that throws
+        throw SearchError(QStringLiteral("Локальный архив \"%1\" не открыт: %2").arg(path, reason));
+    }
 }
 
 ArchiveDatabase::Connection::~Connection()
+{
+    release();
+}
+
+void ArchiveDatabase::Connection::release()
 {
     db.close();
     db = QSqlDatabase();
@@ -274,9 +287,9 @@ void ArchiveDatabase::replaceStructure(const ArchiveStructure &structure)
         QSqlQuery object = prepare(QStringLiteral("INSERT INTO objects VALUES(?, ?, ?, ?, ?)"));
         for (const ArchiveObject &o : structure.objects) {
             object.addBindValue(o.id);
-            object.addBindValue(o.designation);
-            object.addBindValue(Renfile(o.designation));
-            object.addBindValue(o.name);
+            object.addBindValue(text(o.designation));
+            object.addBindValue(text(Renfile(o.designation)));
+            object.addBindValue(text(o.name));
             object.addBindValue(o.kind);
             exec(object);
         }
@@ -288,9 +301,9 @@ void ArchiveDatabase::replaceStructure(const ArchiveStructure &structure)
                 component.addBindValue(assembly.id);
                 component.addBindValue(++line);
                 component.addBindValue(c.id);
-                component.addBindValue(c.position);
-                component.addBindValue(c.quantity);
-                component.addBindValue(c.unit);
+                component.addBindValue(text(c.position));
+                component.addBindValue(text(c.quantity));
+                component.addBindValue(text(c.unit));
                 exec(component);
             }
         }
@@ -310,7 +323,7 @@ int ArchiveDatabase::addFile(int object, const QString &name, const QByteArray &
     QSqlQuery query =
         prepare(QStringLiteral("INSERT INTO files(object, name, content) VALUES(?, ?, ?)"));
     query.addBindValue(object);
-    query.addBindValue(name);
+    query.addBindValue(text(name));
     // A null array would be stored as NULL, which the column refuses.
     query.addBindValue(content.isNull() ? QByteArray("") : content);
     exec(query);

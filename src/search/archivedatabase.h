@@ -87,6 +87,7 @@ class ArchiveDatabase
     struct Connection {
         Connection(const QString &path, bool readOnly);
         ~Connection();
+        void release();
         QString name;
         QSqlDatabase db;
     };
