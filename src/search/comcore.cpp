@@ -164,102 +164,32 @@ int32_t Server::callStringOutInt(unsigned slot, const std::wstring &in)
 }
 
 // Slots 0-6 are IUnknown and IDispatch; the rest is the archive's table.
-int32_t Server::Connect()
-{
-    return callOutInt(7);
-}
-void Server::SelectObject(int32_t id)
-{
-    callIn(24, id);
-}
-int32_t Server::FindObject(const std::wstring &text)
-{
-    return callStringOutInt(27, text);
-}
-void Server::BeginAddFiles()
-{
-    call(47);
-}
-void Server::EndAddFiles()
-{
-    call(49);
-}
-void Server::OpenObject(int32_t id)
-{
-    callIn(55, id);
-}
-void Server::CloseObject()
-{
-    call(56);
-}
-std::wstring Server::GetDesignation()
-{
-    return callOutString(58);
-}
-std::wstring Server::GetName()
-{
-    return callOutString(61);
-}
-void Server::OpenArchive()
-{
-    call(74);
-}
-void Server::CloseArchive()
-{
-    call(75);
-}
-void Server::LoadSelection()
-{
-    call(76);
-}
-int32_t Server::GetSelectionCount()
-{
-    return callOutInt(77);
-}
-int32_t Server::GetSelectedId(int32_t index)
-{
-    return callIntOutInt(78, index);
-}
-void Server::OpenComposition(int32_t id)
-{
-    callIn(79, id);
-}
-void Server::CloseComposition()
-{
-    call(81);
-}
-int32_t Server::GetItemId()
-{
-    return callOutInt(82);
-}
-std::wstring Server::GetQuantity()
-{
-    return callOutString(87);
-}
-int32_t Server::GetItemCount()
-{
-    return callOutInt(90);
-}
-void Server::FirstItem()
-{
-    call(91);
-}
-void Server::NextItem()
-{
-    call(92);
-}
-std::wstring Server::GetPosition()
-{
-    return callOutString(115);
-}
-int32_t Server::GetKind()
-{
-    return callOutInt(117);
-}
-void Server::AddFile(const std::wstring &path)
-{
-    callInString(302, path);
-}
+// clang-format off
+int32_t Server::Connect() { return callOutInt(7); }
+void Server::SelectObject(int32_t id) { callIn(24, id); }
+int32_t Server::FindObject(const std::wstring &text) { return callStringOutInt(27, text); }
+void Server::BeginAddFiles() { call(47); }
+void Server::EndAddFiles() { call(49); }
+void Server::OpenObject(int32_t id) { callIn(55, id); }
+void Server::CloseObject() { call(56); }
+std::wstring Server::GetDesignation() { return callOutString(58); }
+std::wstring Server::GetName() { return callOutString(61); }
+void Server::OpenArchive() { call(74); }
+void Server::CloseArchive() { call(75); }
+void Server::LoadSelection() { call(76); }
+int32_t Server::GetSelectionCount() { return callOutInt(77); }
+int32_t Server::GetSelectedId(int32_t index) { return callIntOutInt(78, index); }
+void Server::OpenComposition(int32_t id) { callIn(79, id); }
+void Server::CloseComposition() { call(81); }
+int32_t Server::GetItemId() { return callOutInt(82); }
+std::wstring Server::GetQuantity() { return callOutString(87); }
+int32_t Server::GetItemCount() { return callOutInt(90); }
+void Server::FirstItem() { call(91); }
+void Server::NextItem() { call(92); }
+std::wstring Server::GetPosition() { return callOutString(115); }
+int32_t Server::GetKind() { return callOutInt(117); }
+void Server::AddFile(const std::wstring &path) { callInString(302, path); }
+// clang-format on
 
 Apartment::Apartment() : m_initialized(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
 {

@@ -2,7 +2,7 @@
 // The archive's automation server reached early-bound by vtable slot. Plain
 // C++ and Win32 with no Qt, so the cross compiler checks it on any machine.
 
-#ifdef _WIN32
+#if defined(_WIN32) || defined(IPCAT_CHECK_COM_WRAPPER)
 
 #include <cstdint>
 #include <exception>

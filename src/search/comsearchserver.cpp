@@ -111,16 +111,6 @@ class ComSearchServer : public SearchServer
     }
 
   private:
-    template <typename F> static auto call(F f)
-    {
-        try {
-            return f();
-        } catch (const s4com::Error &error) {
-            throw SearchError(QString::fromStdWString(error.description()));
-        }
-    }
-    template <typename F> static QString text(F f) { return QString::fromStdWString(call(f)); }
-
     std::unique_ptr<s4com::Server> m;
 };
 
@@ -128,12 +118,7 @@ class ComSearchServer : public SearchServer
 
 std::unique_ptr<SearchServer> createComSearchServer()
 {
-    std::unique_ptr<s4com::Server> server;
-    try {
-        server = s4com::Server::create();
-    } catch (const s4com::Error &error) {
-        throw SearchError(QString::fromStdWString(error.description()));
-    }
+    std::unique_ptr<s4com::Server> server = call([] { return s4com::Server::create(); });
     if (!server)
         return nullptr;
     return std::make_unique<ComSearchServer>(std::move(server));

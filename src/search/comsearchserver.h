@@ -1,7 +1,7 @@
 #pragma once
 // The archive's automation server behind the program's SearchServer; Windows only.
 
-#ifdef _WIN32
+#if defined(_WIN32) || defined(IPCAT_CHECK_COM_WRAPPER)
 
 #include "S4_TLB.h"
 
