@@ -119,6 +119,10 @@ void ArchiveDatabase::create(const QString &path)
 {
     if (QFileInfo::exists(path))
         throw SearchError(QStringLiteral("Архив не создан: файл \"%1\" уже существует.").arg(path));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        throw SearchError(
+            QStringLiteral("Архив \"%1\" не создан: нет папки \"%2\".").arg(path, folder));
     try {
         ArchiveDatabase db(path, false);
         db.transaction([&] {
