@@ -1,4 +1,5 @@
 #include "programfixture.h"
+#include "scriptedserver.h"
 #include "search/archivedatabase.h"
 #include "search/localarchive.h"
 
@@ -74,16 +75,6 @@ QStringList readComposition(LocalArchive &archive, int assembly)
     }
     archive.CloseComposition();
     return lines;
-}
-
-QString failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const SearchError &error) {
-        return error.message();
-    }
-    return QStringLiteral("(no error)");
 }
 
 bool ourConnectionsGone()
@@ -293,7 +284,7 @@ void TestLocalArchive::protocolFaultsAreRefused()
     LocalArchive archive(folder.path());
     if (!QByteArray(QTest::currentDataTag()).startsWith("no Connect"))
         archive.Connect();
-    const QString failure = failureOf([&] { script(archive); });
+    const QString failure = searchErrorOf([&] { script(archive); });
     QVERIFY2(failure.contains(message), qPrintable(failure));
     QVERIFY2(failure.contains(folder.path()), qPrintable(failure));
     QVERIFY(ArchiveDatabase(folder.path()).files(1).isEmpty());
@@ -331,7 +322,7 @@ void TestLocalArchive::unusableArchiveFiles()
     } else if (!content.isNull()) {
         writeBytes(path, content);
     }
-    const QString failure = failureOf([&] { LocalArchive archive(path); });
+    const QString failure = searchErrorOf([&] { LocalArchive archive(path); });
     QVERIFY2(failure.contains(message) && failure.contains(path), qPrintable(failure));
     // Nothing was written to the file.
     QCOMPARE(QFile::exists(path), !content.isNull());
@@ -352,7 +343,7 @@ void TestLocalArchive::readOnlyArchiveReadsButRefusesChanges()
         archive.SelectObject(1);
         archive.BeginAddFiles();
         const QString failure =
-            failureOf([&] { archive.AddFile(folder.file(QStringLiteral("a.Jpg"))); });
+            searchErrorOf([&] { archive.AddFile(folder.file(QStringLiteral("a.Jpg"))); });
         QVERIFY2(failure.contains(QStringLiteral("доступен только для чтения")),
                  qPrintable(failure));
         QVERIFY(failure.contains(folder.path()));
@@ -376,14 +367,14 @@ void TestLocalArchive::replaceStructureKeepsFilesAndCurrentObject()
     db.setCurrentObject(2);
     db.replaceStructure(pump());
     QCOMPARE(db.currentObject(), std::optional<int>(2));
-    QVERIFY(failureOf([&] {
+    QVERIFY(searchErrorOf([&] {
                 db.setCurrentObject(42);
             }).contains(QStringLiteral("нет объекта с кодом 42")));
 
     // A structure the database refuses leaves the old one whole.
     ArchiveStructure twice = pump();
     twice.objects.append(twice.objects.first());
-    QVERIFY(failureOf([&] { db.replaceStructure(twice); }).contains(folder.path()));
+    QVERIFY(searchErrorOf([&] { db.replaceStructure(twice); }).contains(folder.path()));
     QCOMPARE(db.objectCount(), 6);
     QCOMPARE(db.composition(2).size(), 2);
 }
@@ -401,7 +392,7 @@ void TestLocalArchive::instancesOnOneFileAreIndependent()
     QCOMPARE(second.GetItemCount(), 2);
     // A server that was never connected refuses, whatever the other did.
     LocalArchive third(folder.path());
-    QVERIFY(failureOf([&] { third.GetItemCount(); }).contains(QStringLiteral("Connect")));
+    QVERIFY(searchErrorOf([&] { third.GetItemCount(); }).contains(QStringLiteral("Connect")));
 }
 
 void TestLocalArchive::createNeverTouchesAnExistingFile()
@@ -409,12 +400,13 @@ void TestLocalArchive::createNeverTouchesAnExistingFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
     writeBytes(path, "keep me");
-    QVERIFY(failureOf([&] {
+    QVERIFY(searchErrorOf([&] {
                 ArchiveDatabase::create(path);
             }).contains(QStringLiteral("уже существует")));
     QCOMPARE(readBytes(path), QByteArray("keep me"));
     const QString inMissingFolder = dir.filePath(QStringLiteral("нет/archive.sqlite"));
-    QVERIFY(failureOf([&] { ArchiveDatabase::create(inMissingFolder); }).contains(inMissingFolder));
+    QVERIFY(
+        searchErrorOf([&] { ArchiveDatabase::create(inMissingFolder); }).contains(inMissingFolder));
     QVERIFY(!QFile::exists(inMissingFolder));
 }
 

@@ -11,16 +11,6 @@
 namespace
 {
 
-QString failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const SearchError &error) {
-        return error.message();
-    }
-    return QStringLiteral("(no error)");
-}
-
 } // namespace
 
 class TestSearchServer : public QObject
@@ -70,7 +60,7 @@ void TestSearchServer::defaultFactoryOpensTheArchiveBesideTheExecutable()
     setWorkspacePaths(dir.filePath(QStringLiteral("ipcat")));
     const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
     QCOMPARE(LocalArchive::defaultPath(), path);
-    QVERIFY(failureOf([] { CoTS4App::Create(); }).contains(QStringLiteral("не найден")));
+    QVERIFY(searchErrorOf([] { CoTS4App::Create(); }).contains(QStringLiteral("не найден")));
 
     ArchiveDatabase::create(path);
     ArchiveDatabase(path).replaceStructure(
@@ -109,7 +99,7 @@ void TestSearchServer::replacedFactoryAndBack()
     QCOMPARE(archive->serversAlive, 0);
     // The default is back: with no workspace, the archive is looked for
     // beside the test program, where there is none.
-    QVERIFY(failureOf([] { CoTS4App::Create(); }).contains(LocalArchive::defaultPath()));
+    QVERIFY(searchErrorOf([] { CoTS4App::Create(); }).contains(LocalArchive::defaultPath()));
     QCOMPARE(archive->serversCreated, 1);
 }
 
@@ -124,15 +114,15 @@ void TestSearchServer::scriptedServerFailsOnDemand()
     server->Connect();
     server->OpenObject(1);
     QCOMPARE(server->GetKind(), 3);
-    QCOMPARE(failureOf([&] { server->GetKind(); }), QStringLiteral("Сервер занят"));
+    QCOMPARE(searchErrorOf([&] { server->GetKind(); }), QStringLiteral("Сервер занят"));
     QCOMPARE(server->GetName(), QStringLiteral("Узел"));
-    QCOMPARE(failureOf([&] { server->CloseObject(); }),
+    QCOMPARE(searchErrorOf([&] { server->CloseObject(); }),
              QStringLiteral("Сбой сервера архива (проверка)."));
     QCOMPARE(archive->calls, (QStringList{"Connect", "OpenObject(1)", "GetKind", "GetKind",
                                           "GetName", "CloseObject"}));
     archive->failCreation(
         QStringLiteral("Нет сервера, ClassID: {A98E5222-FC61-11D1-A08E-0020AF67C868}"));
-    QVERIFY(failureOf([] {
+    QVERIFY(searchErrorOf([] {
                 CoTS4App::Create();
             }).endsWith(QStringLiteral("ClassID: {A98E5222-FC61-11D1-A08E-0020AF67C868}")));
 }

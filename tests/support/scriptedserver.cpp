@@ -238,3 +238,13 @@ ScriptedServerFactory::~ScriptedServerFactory()
 {
     setSearchServerFactory({});
 }
+
+QString searchErrorOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const SearchError &error) {
+        return error.message();
+    }
+    return QStringLiteral("(no error)");
+}

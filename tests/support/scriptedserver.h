@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 // One place in a composition, with the texts the server hands out for it.
@@ -89,3 +90,6 @@ class ScriptedServerFactory
     ScriptedServerFactory(const ScriptedServerFactory &) = delete;
     ScriptedServerFactory &operator=(const ScriptedServerFactory &) = delete;
 };
+
+// The message of the SearchError that `work` throws, or "(no error)".
+QString searchErrorOf(const std::function<void()> &work);
