@@ -34,7 +34,9 @@ void setSearchServerFactory(SearchServerFactory replacement)
 
 std::unique_ptr<SearchServer> CoTS4App::Create()
 {
-    if (const SearchServerFactory &current = factory())
-        return current();
-    return createDefaultServer();
+    std::unique_ptr<SearchServer> server = factory() ? factory()() : createDefaultServer();
+    // Callers use the object at once; a factory that gave none must not crash them.
+    if (!server)
+        throw SearchError(QStringLiteral("Сервер архива не создан."));
+    return server;
 }

@@ -208,16 +208,26 @@ void ArchiveDatabase::transaction(const std::function<void()> &work)
     }
 }
 
+QSqlQuery &ArchiveDatabase::cached(std::optional<QSqlQuery> &slot, const QString &sql) const
+{
+    if (!slot)
+        slot = prepare(sql);
+    return *slot;
+}
+
 std::optional<ArchiveObject> ArchiveDatabase::object(int id) const
 {
-    QSqlQuery query =
-        prepare(QStringLiteral("SELECT designation, name, kind FROM objects WHERE id = ?"));
-    query.addBindValue(id);
+    QSqlQuery &query = cached(m_objectQuery, QStringLiteral("SELECT designation, name, kind FROM "
+                                                            "objects WHERE id = ?"));
+    query.bindValue(0, id);
     exec(query);
-    if (!query.next())
-        return std::nullopt;
-    return ArchiveObject{id, query.value(0).toString(), query.value(1).toString(),
-                         query.value(2).toInt()};
+    std::optional<ArchiveObject> object;
+    if (query.next())
+        object = ArchiveObject{id, query.value(0).toString(), query.value(1).toString(),
+                               query.value(2).toInt()};
+    // A statement left active would keep the file locked for other writers.
+    query.finish();
+    return object;
 }
 
 ArchiveObject ArchiveDatabase::objectByDesignation(const QString &designation) const
@@ -245,17 +255,27 @@ QList<int> ArchiveDatabase::objectsWithStem(const QString &stem) const
     return ids;
 }
 
-QList<ArchiveComponent> ArchiveDatabase::composition(int assembly) const
+QList<ArchiveItem> ArchiveDatabase::composition(int assembly) const
 {
-    QSqlQuery query = prepare(QStringLiteral("SELECT component, position, quantity, unit FROM "
-                                             "components WHERE assembly = ? ORDER BY line"));
-    query.addBindValue(assembly);
+    QSqlQuery &query = cached(
+        m_compositionQuery,
+        QStringLiteral("SELECT c.component, c.position, c.quantity, c.unit, o.designation, o.name,"
+                       " o.kind FROM components c LEFT JOIN objects o ON o.id = c.component"
+                       " WHERE c.assembly = ? ORDER BY c.line"));
+    query.bindValue(0, assembly);
     exec(query);
-    QList<ArchiveComponent> components;
-    while (query.next())
-        components.append({query.value(0).toInt(), query.value(1).toString(),
-                           query.value(2).toString(), query.value(3).toString()});
-    return components;
+    QList<ArchiveItem> items;
+    while (query.next()) {
+        ArchiveItem item{{query.value(0).toInt(), query.value(1).toString(),
+                          query.value(2).toString(), query.value(3).toString()},
+                         std::nullopt};
+        if (!query.isNull(4))
+            item.object = ArchiveObject{item.place.id, query.value(4).toString(),
+                                        query.value(5).toString(), query.value(6).toInt()};
+        items.append(item);
+    }
+    query.finish();
+    return items;
 }
 
 std::optional<int> ArchiveDatabase::currentObject() const

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -26,6 +27,12 @@ struct ArchiveComponent {
     QString unit;
 };
 
+// A component with the object it names, as a composition is read.
+struct ArchiveItem {
+    ArchiveComponent place;
+    std::optional<ArchiveObject> object; // none when the id names nothing
+};
+
 struct ArchiveAssembly {
     int id = 0;
     QList<ArchiveComponent> components;
@@ -42,8 +49,6 @@ struct ArchiveFileEntry {
     QString name;
     qint64 size = 0;
 };
-
-class QSqlQuery;
 
 class ArchiveDatabase
 {
@@ -65,8 +70,8 @@ class ArchiveDatabase
     ArchiveObject objectByDesignation(const QString &designation) const;
     // Ids of the objects whose designation's file-name stem is `stem`.
     QList<int> objectsWithStem(const QString &stem) const;
-    // Components in the order they were loaded.
-    QList<ArchiveComponent> composition(int assembly) const;
+    // Components in the order they were loaded, read in one query.
+    QList<ArchiveItem> composition(int assembly) const;
 
     std::optional<int> currentObject() const;
     void setCurrentObject(int id);
@@ -94,6 +99,8 @@ class ArchiveDatabase
 
     ArchiveDatabase(const QString &path, bool readOnly);
     QSqlQuery prepare(const QString &sql) const;
+    // The statements an import runs once per object, prepared once.
+    QSqlQuery &cached(std::optional<QSqlQuery> &slot, const QString &sql) const;
     void exec(QSqlQuery &query) const;
     void transaction(const std::function<void()> &work);
     [[noreturn]] void fail(const class QSqlError &error) const;
@@ -102,4 +109,7 @@ class ArchiveDatabase
 
     QString m_path;
     Connection m_connection;
+    // After the connection, so they go before it.
+    mutable std::optional<QSqlQuery> m_objectQuery;
+    mutable std::optional<QSqlQuery> m_compositionQuery;
 };

@@ -50,6 +50,8 @@ LocalArchive::Composition &LocalArchive::openComposition(const char *operation)
 ArchiveObject LocalArchive::existingObject(const char *operation, int id) const
 {
     requireConnected(operation);
+    if (const auto read = m_read.constFind(id); read != m_read.cend())
+        return *read;
     std::optional<ArchiveObject> object = m_db.object(id);
     if (!object)
         refuse(operation, QStringLiteral("нет объекта с кодом %1.").arg(id));
@@ -61,9 +63,9 @@ const ArchiveComponent *LocalArchive::currentPlace() const
     if (!m_composition || m_openObjects.isEmpty())
         return nullptr;
     const Composition &c = *m_composition;
-    if (c.cursor >= c.items.size() || c.items[c.cursor].id != m_openObjects.last().id)
+    if (c.cursor >= c.items.size() || c.items[c.cursor].place.id != m_openObjects.last().id)
         return nullptr;
-    return &c.items[c.cursor];
+    return &c.items[c.cursor].place;
 }
 
 int LocalArchive::Connect()
@@ -194,6 +196,10 @@ void LocalArchive::OpenComposition(int id)
         refuse("OpenComposition", QStringLiteral("состав объекта с кодом %1 ещё не закрыт.")
                                       .arg(m_composition->assembly));
     m_composition = Composition{assembly.id, m_db.composition(assembly.id), 0};
+    for (const ArchiveItem &item : m_composition->items) {
+        if (item.object)
+            m_read.insert(item.place.id, *item.object);
+    }
 }
 
 void LocalArchive::CloseComposition()
@@ -225,7 +231,7 @@ int LocalArchive::GetItemId()
     if (c.cursor >= c.items.size())
         refuse("GetItemId",
                QStringLiteral("курсор за концом состава объекта с кодом %1.").arg(c.assembly));
-    return c.items[c.cursor].id;
+    return c.items[c.cursor].place.id;
 }
 
 void LocalArchive::AddFile(const QString &path)

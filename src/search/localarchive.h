@@ -6,6 +6,7 @@
 #include "S4_TLB.h"
 #include "archivedatabase.h"
 
+#include <QHash>
 #include <optional>
 
 class LocalArchive : public SearchServer
@@ -48,7 +49,7 @@ class LocalArchive : public SearchServer
   private:
     struct Composition {
         int assembly = 0;
-        QList<ArchiveComponent> items;
+        QList<ArchiveItem> items;
         qsizetype cursor = 0;
     };
 
@@ -68,4 +69,6 @@ class LocalArchive : public SearchServer
     QList<int> m_selection;
     QList<ArchiveObject> m_openObjects; // innermost last
     std::optional<Composition> m_composition;
+    // Objects read with a composition, so opening each item costs no query.
+    QHash<int, ArchiveObject> m_read;
 };

@@ -390,6 +390,12 @@ void TestLocalArchive::instancesOnOneFileAreIndependent()
     second.OpenComposition(2); // each object has its own composition
     QCOMPARE(first.GetItemCount(), 5);
     QCOMPARE(second.GetItemCount(), 2);
+    // Servers that have read leave the file free for a writer.
+    first.OpenObject(1);
+    QCOMPARE(first.GetKind(), 3);
+    ArchiveDatabase writer(folder.path());
+    writer.setCurrentObject(2);
+    QCOMPARE(writer.currentObject(), std::optional<int>(2));
     // A server that was never connected refuses, whatever the other did.
     LocalArchive third(folder.path());
     QVERIFY(searchErrorOf([&] { third.GetItemCount(); }).contains(QStringLiteral("Connect")));

@@ -88,6 +88,8 @@ void TestSearchServer::replacedFactoryAndBack()
         QCOMPARE(error.message(), QStringLiteral("Класс не зарегистрирован, ClassID: {A98E5222}"));
     }
     QCOMPARE(made, 1);
+    setSearchServerFactory([] { return std::unique_ptr<SearchServer>(); });
+    QCOMPARE(searchErrorOf([] { CoTS4App::Create(); }), QStringLiteral("Сервер архива не создан."));
 
     auto archive = std::make_shared<ScriptedArchive>();
     {
