@@ -13,7 +13,7 @@
 // Every failing call throws SearchError.
 class SearchServer
 {
-  public:
+public:
     virtual ~SearchServer() = default;
 
     virtual int Connect() = 0;
@@ -45,7 +45,7 @@ class SearchServer
 // A failed server call or creation; the message is the server's description.
 class SearchError : public IpcatError
 {
-  public:
+public:
     explicit SearchError(const QString &description) : IpcatError(description) {}
 };
 

@@ -52,7 +52,7 @@ struct ArchiveFileEntry {
 
 class ArchiveDatabase
 {
-  public:
+public:
     // Opens an existing archive. A file that looks read-only is opened for
     // reading, and the first change then fails with a clear message.
     explicit ArchiveDatabase(const QString &path);
@@ -87,7 +87,7 @@ class ArchiveDatabase
     ArchiveFileEntry fileEntry(int number) const;
     QByteArray fileContent(int number) const;
 
-  private:
+private:
     // Owns the named Qt connection, so it goes however construction ends.
     struct Connection {
         Connection(const QString &path, bool readOnly);

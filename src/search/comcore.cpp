@@ -62,7 +62,7 @@ std::wstring serverDescription(IUnknown *object)
 
 class String
 {
-  public:
+public:
     explicit String(const std::wstring &text)
         : m_bstr(SysAllocStringLen(text.data(), UINT(text.size())))
     {
@@ -77,7 +77,7 @@ class String
     BSTR *out() { return &m_bstr; }
     std::wstring text() const { return std::wstring(m_bstr ? m_bstr : L"", SysStringLen(m_bstr)); }
 
-  private:
+private:
     BSTR m_bstr;
 };
 

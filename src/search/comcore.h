@@ -16,7 +16,7 @@ namespace s4com
 // or the system's text for the code.
 class Error : public std::exception
 {
-  public:
+public:
     Error(std::wstring description, long code) : m_description(std::move(description)), m_code(code)
     {
     }
@@ -24,7 +24,7 @@ class Error : public std::exception
     long code() const noexcept { return m_code; }
     const char *what() const noexcept override { return "archive automation server error"; }
 
-  private:
+private:
     std::wstring m_description;
     long m_code;
 };
@@ -32,7 +32,7 @@ class Error : public std::exception
 // The server object, one per command; strings are the server's UTF-16.
 class Server
 {
-  public:
+public:
     // Null when the class is not registered on this machine. Any other
     // failure throws the system's message, ", ClassID: " and the class id.
     static std::unique_ptr<Server> create();
@@ -65,7 +65,7 @@ class Server
     int32_t GetKind();
     void AddFile(const std::wstring &path);
 
-  private:
+private:
     explicit Server(void *object) : m_object(object) {}
     void call(unsigned slot);
     void callIn(unsigned slot, int32_t in);
@@ -81,13 +81,13 @@ class Server
 // COM on the calling thread, single-threaded apartment, for the guard's life.
 class Apartment
 {
-  public:
+public:
     Apartment();
     ~Apartment();
     Apartment(const Apartment &) = delete;
     Apartment &operator=(const Apartment &) = delete;
 
-  private:
+private:
     bool m_initialized;
 };
 

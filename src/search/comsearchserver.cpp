@@ -10,7 +10,7 @@ namespace
 // wchar_t is UTF-16 on Windows, so texts cross unchanged in both directions.
 class ComSearchServer : public SearchServer
 {
-  public:
+public:
     explicit ComSearchServer(std::unique_ptr<s4com::Server> server) : m(std::move(server)) {}
 
     int Connect() override
@@ -110,7 +110,7 @@ class ComSearchServer : public SearchServer
         call([&] { m->AddFile(path.toStdWString()); });
     }
 
-  private:
+private:
     std::unique_ptr<s4com::Server> m;
 };
 

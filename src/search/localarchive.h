@@ -11,7 +11,7 @@
 
 class LocalArchive : public SearchServer
 {
-  public:
+public:
     // Opens an existing archive file; see ArchiveDatabase for its failures.
     explicit LocalArchive(const QString &path);
 
@@ -46,7 +46,7 @@ class LocalArchive : public SearchServer
     int GetKind() override;
     void AddFile(const QString &path) override;
 
-  private:
+private:
     struct Composition {
         int assembly = 0;
         QList<ArchiveItem> items;

@@ -48,7 +48,7 @@ QString syntaxProblem(QJsonParseError::ParseError error)
 
 class Reader
 {
-  public:
+public:
     explicit Reader(const QString &path) : m_path(path) {}
 
     [[noreturn]] void fail(const QString &problem) const
@@ -135,7 +135,7 @@ class Reader
                                     : QStringLiteral("текстом")));
     }
 
-  private:
+private:
     QString m_path;
 };
 

@@ -43,7 +43,7 @@ QString objects(const QString &list)
 class TestArchiveTool : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
@@ -56,7 +56,7 @@ class TestArchiveTool : public QObject
     void toolFailures_data();
     void toolFailures();
 
-  private:
+private:
     QString file(const QString &name) const { return m_dir.filePath(name); }
     Run tool(const QStringList &arguments) const;
 

@@ -39,7 +39,7 @@ ArchiveStructure pump()
 
 class ArchiveFolder
 {
-  public:
+public:
     ArchiveFolder()
     {
         ArchiveDatabase::create(path());
@@ -50,7 +50,7 @@ class ArchiveFolder
     QString path() const { return m_dir.filePath(QStringLiteral("archive.sqlite")); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
-  private:
+private:
     QTemporaryDir m_dir;
 };
 
@@ -93,7 +93,7 @@ Q_DECLARE_METATYPE(Script)
 class TestLocalArchive : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void cleanup() { QVERIFY(ourConnectionsGone()); }
     void importWalkReadsPlacesInTheirAssemblies();
     void findSelectAndAddFiles();

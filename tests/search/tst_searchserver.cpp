@@ -16,7 +16,7 @@ namespace
 class TestSearchServer : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void cleanup()
     {
         setSearchServerFactory({});

@@ -49,7 +49,7 @@ void ScriptedArchive::enter(const QString &operation, const QString &argument)
 
 class ScriptedServer : public SearchServer
 {
-  public:
+public:
     explicit ScriptedServer(std::shared_ptr<ScriptedArchive> archive) : a(std::move(archive))
     {
         ++a->serversCreated;
@@ -190,7 +190,7 @@ class ScriptedServer : public SearchServer
         a->files.append(file);
     }
 
-  private:
+private:
     const ScriptedObject &object(int id) const
     {
         const auto it = a->objects.constFind(id);

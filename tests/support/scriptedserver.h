@@ -37,7 +37,7 @@ struct ScriptedFile {
 
 class ScriptedArchive
 {
-  public:
+public:
     QMap<int, ScriptedObject> objects;
     QList<int> selection; // what LoadSelection takes
     int connectResult = 1;
@@ -65,7 +65,7 @@ class ScriptedArchive
     // The calls whose name is `operation`.
     int count(const QString &operation) const;
 
-  private:
+private:
     friend class ScriptedServer;
     friend class ScriptedServerFactory;
     // Logs the call and throws when it was told to fail.
@@ -84,7 +84,7 @@ class ScriptedArchive
 // afterwards the default factory is back.
 class ScriptedServerFactory
 {
-  public:
+public:
     explicit ScriptedServerFactory(std::shared_ptr<ScriptedArchive> archive);
     ~ScriptedServerFactory();
     ScriptedServerFactory(const ScriptedServerFactory &) = delete;
