@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite fonts-dejavu-core)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite fonts-dejavu-core
+          g++-mingw-w64-x86-64)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
