@@ -13,6 +13,7 @@
 #include "platform/pictureview.h"
 #include "platform/treewidget.h"
 #include "platform/workspace.h"
+#include "search/Unit3.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -119,8 +120,9 @@ void TForm1::buildMenu()
             &QAction::triggered, this, &TForm1::Sp1Click);
 
     QMenu *upload = addMenu(QStringLiteral("Search1"), QStringLiteral("Выгрузить"));
-    addItem(upload, QStringLiteral("Search2"),
-            QStringLiteral("Занести в Search в дополнительные файлы спецификаций"), true);
+    connect(addItem(upload, QStringLiteral("Search2"),
+                    QStringLiteral("Занести в Search в дополнительные файлы спецификаций"), true),
+            &QAction::triggered, this, &TForm1::Search2Click);
 }
 
 void TForm1::buildToolBar()
@@ -330,7 +332,8 @@ QString TForm1::selectedSpecFile() const
 {
     const QString name = FileListBox1->fileName();
     if (name.isEmpty())
-        throw IpcatError(QStringLiteral("Сначала выберите файл спецификации в списке."));
+        throw IpcatError(
+            QStringLiteral("Сначала выберите файл спецификации в списке \"Файлы SP\"."));
     return name;
 }
 
@@ -349,5 +352,14 @@ void TForm1::Button2Click()
             throw IpcatError(QStringLiteral("Не удалось создать папку \"%1\".")
                                  .arg(QDir::toNativeSeparators(folder)));
         copyPicture(source, target);
+    });
+}
+
+void TForm1::Search2Click()
+{
+    guarded(this, [&] {
+        Form3->setLists({});
+        Form3->setLists(collectExportFiles(selectedSpecFile(), SpDir, PicDir, DataDir));
+        Form3->exec();
     });
 }

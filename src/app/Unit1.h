@@ -16,7 +16,7 @@ class PictureView;
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm1(QWidget *parent = nullptr);
 
     static QString Renfile(const QString &text);
@@ -39,7 +39,7 @@ class TForm1 : public QMainWindow
     QAction *N9;
     QFileDialog *OpenDialog1;
 
-  public slots:
+public slots:
     void FormCreate();
     void N10Click();
     void Sp1Click();
@@ -49,8 +49,9 @@ class TForm1 : public QMainWindow
     void N9Click();
     void Button2Click();
     void Button3Click();
+    void Search2Click();
 
-  private:
+private:
     void buildMenu();
     void buildToolBar();
     void buildPanels();

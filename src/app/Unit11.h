@@ -6,7 +6,7 @@
 class TForm11 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm11(QWidget *parent = nullptr);
 };
 

@@ -11,7 +11,7 @@ class PictureBox;
 class TForm8 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm8(QWidget *parent = nullptr);
 
     QRadioButton *RadioButton1;
@@ -24,13 +24,13 @@ class TForm8 : public QDialog
     // The text of the combo box of the chosen kind: the new picture's suffix.
     QString suffix() const;
 
-  public slots:
+public slots:
     void FormShow();
     void RadioButton1Click();
     void RadioButton2Click();
     void Button1Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent *event) override;
 };
 

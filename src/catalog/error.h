@@ -7,12 +7,12 @@
 
 class IpcatError : public std::exception
 {
-  public:
+public:
     explicit IpcatError(const QString &message) : m_message(message), m_utf8(message.toUtf8()) {}
     const QString &message() const noexcept { return m_message; }
     const char *what() const noexcept override { return m_utf8.constData(); }
 
-  private:
+private:
     QString m_message;
     QByteArray m_utf8;
 };

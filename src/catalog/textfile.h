@@ -17,7 +17,7 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes);
 // commit(); destroyed without commit(), it leaves the old file whole.
 class AtomicFileWriter
 {
-  public:
+public:
     explicit AtomicFileWriter(const QString &path);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter &) = delete;
@@ -29,7 +29,7 @@ class AtomicFileWriter
     void advance(qsizetype size) { m_used += size; }
     void commit();
 
-  private:
+private:
     void flush();
     [[noreturn]] void fail();
 

@@ -6,7 +6,7 @@
 class TForm10 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm10(QWidget *parent = nullptr);
 };
 

@@ -6,7 +6,7 @@
 class TForm7 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm7(QWidget *parent = nullptr);
 };
 

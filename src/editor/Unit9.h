@@ -6,7 +6,7 @@
 class TForm9 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm9(QWidget *parent = nullptr);
 };
 

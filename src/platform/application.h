@@ -6,7 +6,7 @@
 
 class IpcatApplication : public QApplication
 {
-  public:
+public:
     IpcatApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };

@@ -7,7 +7,7 @@
 class FileListBox : public QListWidget
 {
     Q_OBJECT
-  public:
+public:
     explicit FileListBox(QWidget *parent = nullptr);
 
     QString directory() const { return m_directory; }
@@ -29,7 +29,7 @@ class FileListBox : public QListWidget
     // Folder + selected name, empty when nothing is selected.
     QString filePath() const;
 
-  private:
+private:
     void fill();
 
     QString m_directory;

@@ -7,7 +7,7 @@
 class PictureBox : public QWidget
 {
     Q_OBJECT
-  public:
+public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // Loads a picture file; one that cannot be read as a picture is an error
@@ -17,10 +17,10 @@ class PictureBox : public QWidget
     // Where the picture stands inside the box.
     QRect pictureRect() const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *event) override;
 
-  private:
+private:
     QImage m_picture;
 };
 

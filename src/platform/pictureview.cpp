@@ -11,10 +11,10 @@
 
 class PictureCanvas : public QWidget
 {
-  public:
+public:
     explicit PictureCanvas(PictureView *view) : QWidget(nullptr), m_view(view) {}
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
@@ -26,7 +26,7 @@ class PictureCanvas : public QWidget
         painter.drawImage(QPoint(0, 0), m_view->m_picture);
     }
 
-  private:
+private:
     PictureView *m_view;
 };
 

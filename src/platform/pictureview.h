@@ -11,7 +11,7 @@ class PictureCanvas;
 class PictureView : public QScrollArea
 {
     Q_OBJECT
-  public:
+public:
     explicit PictureView(QWidget *parent = nullptr);
 
     // Loads the picture and remembers its full path; a file that cannot be
@@ -33,7 +33,7 @@ class PictureView : public QScrollArea
     Q_INVOKABLE QPoint pictureToWidget(QPoint picturePoint) const;
     QPoint widgetToPicture(QPoint widgetPoint) const;
 
-  private:
+private:
     friend class PictureCanvas;
     PictureCanvas *m_canvas;
     QImage m_picture;

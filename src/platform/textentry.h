@@ -10,7 +10,7 @@ class QComboBox;
 
 class Cp1251Validator : public QValidator
 {
-  public:
+public:
     explicit Cp1251Validator(QObject *parent = nullptr) : QValidator(parent) {}
     State validate(QString &input, int &pos) const override;
 };
@@ -21,7 +21,7 @@ void restrictToCp1251(QComboBox *combo);
 // In-place editing of tree and list items with the same restriction.
 class Cp1251ItemDelegate : public QStyledItemDelegate
 {
-  public:
+public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

@@ -49,7 +49,7 @@ void answerForm8(bool section, const QString &text)
 class TestAttach : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { seenMessages().clear(); }
     void cleanup() { clearModalAnswers(); }
     void stems_data();

@@ -50,7 +50,7 @@ QStringList topTexts(QTreeWidget *tree)
 class TestMainWindow : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { seenMessages().clear(); }
     void cleanup() { clearModalAnswers(); }
     void firstStartCreatesWorkspace();

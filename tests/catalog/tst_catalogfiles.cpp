@@ -32,7 +32,7 @@ QStringList outline(const CatalogTree &tree)
 class TestCatalogFiles : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void codecRoundTripsEveryByte();
     void lineRules_data();
     void lineRules();

@@ -8,7 +8,7 @@
 class TestNodeText : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void nodeField_data();
     void nodeField();
     void makeNodeTextReadsBack();

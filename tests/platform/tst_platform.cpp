@@ -17,7 +17,7 @@
 class TestPlatform : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void findFileIgnoresCase();
     void listFilesMatchesMaskAndSorts();
     void copyNeverOverwrites();

@@ -10,7 +10,7 @@ class TForm1;
 
 class ProgramFixture
 {
-  public:
+public:
     // Prepares the folder; `prepare` may put files there before the start.
     ProgramFixture();
     ~ProgramFixture();
@@ -24,7 +24,7 @@ class ProgramFixture
     void stop();
     TForm1 *form() const { return m_form; }
 
-  private:
+private:
     QTemporaryDir m_dir;
     TForm1 *m_form = nullptr;
 };
