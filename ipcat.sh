@@ -23,7 +23,18 @@ cmake --build build
 
 case "${1:-}" in
 run)
-    exec build/bin/ipcat
+    # A demo workspace on first use: the local archive with a sample product
+    # as its current object, the exchange folder and sample pictures. Later
+    # runs keep what is there.
+    bin=build/bin
+    if [ ! -e "$bin/archive.sqlite" ]; then
+        "$bin/ipcat-archive" create
+        "$bin/ipcat-archive" load data/demo/pump.json
+        "$bin/ipcat-archive" select "НЦ-50.00.000"
+    fi
+    mkdir -p "$bin/SearchWork" "$bin/samples"
+    cp -n data/demo/samples/*.jpg "$bin/samples/"
+    exec "$bin/ipcat"
     ;;
 test)
     cd build
