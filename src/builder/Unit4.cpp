@@ -370,7 +370,7 @@ void TForm4::N2Click()
     guarded(this, [&] {
         const QString chosen = chooseFile(SaveDialog1, BaseDir);
         if (!chosen.isEmpty())
-            saveTreeWidget(TreeView1, PairNames(chosen).catalogSave);
+            saveTreeView(TreeView1, PairNames(chosen).catalogSave);
     });
 }
 
@@ -380,8 +380,8 @@ bool TForm4::saveAll()
     if (chosen.isEmpty())
         return false;
     const PairPaths pair = PairNames(chosen);
-    saveTreeWidget(TreeView1, pair.catalogSave);
-    saveTreeWidget(TreeView2, pair.sourceSave);
+    saveTreeView(TreeView1, pair.catalogSave);
+    saveTreeView(TreeView2, pair.sourceSave);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "treeitems.h"
 
+#include "catalog/textfile.h"
+#include "catalog/treefile.h"
 #include "platform/treewidget.h"
 
 #include <QTreeWidget>
@@ -91,4 +93,28 @@ QStringList childTexts(const QTreeWidgetItem *node)
     for (int i = 0; i < node->childCount(); ++i)
         texts.append(node->child(i)->text(0));
     return texts;
+}
+
+void saveTreeView(const QTreeWidget *tree, const QString &path)
+{
+    AtomicFileWriter out(path);
+    // Without recursion: a deep tree must not exhaust the stack.
+    struct Frame {
+        const QTreeWidgetItem *parent;
+        int next;
+    };
+    const QTreeWidgetItem *root = tree->invisibleRootItem();
+    std::vector<Frame> stack{{root, 0}};
+    while (!stack.empty()) {
+        Frame &frame = stack.back();
+        if (frame.next == frame.parent->childCount()) {
+            stack.pop_back();
+            continue;
+        }
+        const QTreeWidgetItem *item = frame.parent->child(frame.next++);
+        writeTreeLine(out, path, item->text(0), int(stack.size()) - 1);
+        if (item->childCount() > 0)
+            stack.push_back({item, 0});
+    }
+    out.commit();
 }

@@ -34,3 +34,7 @@ void expandNodes(const QList<QTreeWidgetItem *> &nodes);
 void reorderChildren(QTreeWidgetItem *parent, const std::vector<int> &order);
 
 QStringList childTexts(const QTreeWidgetItem *node);
+
+// Writes the view's nodes as a tree file straight from the items, without
+// copying the tree first.
+void saveTreeView(const QTreeWidget *tree, const QString &path);
