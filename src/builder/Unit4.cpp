@@ -30,8 +30,7 @@
 TForm4 *Form4 = nullptr;
 int DragKind = 0;
 
-namespace
-{
+namespace {
 
 QFrame *makePanel(const QString &name, QWidget *parent)
 {
@@ -493,8 +492,7 @@ void TForm4::N8Click()
     });
 }
 
-namespace
-{
+namespace {
 
 QString entryFromDialog()
 {

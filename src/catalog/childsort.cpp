@@ -7,8 +7,7 @@
 #include <deque>
 #include <map>
 
-namespace
-{
+namespace {
 
 // The children as a linked list, so that a pass costs the number of children
 // carrying its text rather than the number of children.

@@ -64,8 +64,7 @@ void writeTreeLine(AtomicFileWriter &out, const QString &path, const QString &te
     out.advance(depth + size + 2);
 }
 
-namespace
-{
+namespace {
 
 void writeTree(const CatalogTree &tree, const QString &path, AtomicFileWriter &out)
 {

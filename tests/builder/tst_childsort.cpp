@@ -6,8 +6,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 QString entry(const QString &position, const QString &designation)
 {

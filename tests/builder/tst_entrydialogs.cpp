@@ -13,8 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace
-{
+namespace {
 
 // Types text into a box one key at a time (keyClicks cannot type Cyrillic).
 void typeInto(QLineEdit *edit, const QString &text)

@@ -8,8 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace
-{
+namespace {
 
 const char *const catalogLines = "Насос\n\t1|А.01|Корпус|1|шт|\n\t\t1|В.02|Втулка|2|шт|\n";
 const char *const sourceLines = "2|Н.00|Насос|1|шт|\n\t5|К.05|Крышка|1|шт|\n";
