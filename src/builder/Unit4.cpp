@@ -153,6 +153,8 @@ void TForm4::buildPanels()
         auto *button = new QPushButton(caption, Panel2);
         button->setObjectName(name);
         button->setGeometry(7, top, 75, 25);
+        // Enter in a tree must not press the button clicked last.
+        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
@@ -188,7 +190,7 @@ void TForm4::buildDialogs()
         dialog->setAcceptMode(mode);
         // The open dialog lets any name through; the load names what is missing.
         dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setNameFilter(filter);
+        setCaseBlindFilter(dialog, filter);
         return dialog;
     };
     SaveDialog1 =

@@ -42,3 +42,18 @@ QString chooseFile(QFileDialog *dialog, const QString &folder)
         return QString();
     return dialog->selectedFiles().value(0);
 }
+
+void setCaseBlindFilter(QFileDialog *dialog, const QString &mask)
+{
+    QString pattern;
+    for (const QChar c : mask) {
+        const QChar lower = c.toLower();
+        const QChar upper = c.toUpper();
+        if (lower == upper)
+            pattern += c;
+        else
+            pattern += u'[' + QString(upper) + lower + u']';
+    }
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    dialog->setNameFilter(mask + QStringLiteral(" (") + pattern + u')');
+}

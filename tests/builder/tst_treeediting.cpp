@@ -72,8 +72,9 @@ void TestTreeEditing::layout()
         QCOMPARE(dialog->defaultSuffix(), QString());
         QCOMPARE(dialog->parent(), form);
     }
-    QCOMPARE(form->SaveDialog1->nameFilters(), QStringList{"*.Dat"});
-    QCOMPARE(form->OpenDialog1->nameFilters(), QStringList{"*.dat"});
+    QCOMPARE(form->SaveDialog1->nameFilters(), QStringList{"*.Dat (*.[Dd][Aa][Tt])"});
+    QCOMPARE(form->OpenDialog1->nameFilters(), QStringList{"*.dat (*.[Dd][Aa][Tt])"});
+    QVERIFY(form->SaveDialog1->testOption(QFileDialog::HideNameFilterDetails));
     QCOMPARE(form->SaveDialog1->acceptMode(), QFileDialog::AcceptSave);
     QCOMPARE(form->OpenDialog1->acceptMode(), QFileDialog::AcceptOpen);
 }

@@ -45,6 +45,7 @@ class TestTreeFiles : public QObject
     void saveAll_data();
     void saveAll();
     void saveCancelledWritesNothing();
+    void dialogsListTreeFilesOfAnyCase();
     void loadCatalog();
     void failedLoadKeepsTrees_data();
     void failedLoadKeepsTrees();
@@ -133,6 +134,32 @@ void TestTreeFiles::saveCancelledWritesNothing()
     b.form->N3Click();
     QVERIFY(modalAnswersDone());
     QCOMPARE(filesIn(b.program.baseDir()), before);
+}
+
+void TestTreeFiles::dialogsListTreeFilesOfAnyCase()
+{
+    Builder b;
+    for (const char *name : {"a.dat", "b.DAT", "c.Dat", "d.datx", "e.txt"})
+        writeBytes(b.program.path(name), "");
+    for (QFileDialog *dialog : {b.form->SaveDialog1, b.form->OpenDialog1}) {
+        dialog->setDirectory(b.program.baseDir());
+        dialog->show();
+        auto *list = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+        QVERIFY(list);
+        const auto listed = [&] {
+            QStringList names;
+            const QModelIndex root = list->rootIndex();
+            for (int row = 0; row < list->model()->rowCount(root); ++row) {
+                const QString name = list->model()->index(row, 0, root).data().toString();
+                if (name.contains(u'.'))
+                    names.append(name);
+            }
+            names.sort();
+            return names;
+        };
+        QTRY_COMPARE(listed(), QStringList({"a.dat", "b.DAT", "c.Dat"}));
+        dialog->hide();
+    }
 }
 
 void TestTreeFiles::loadCatalog()
