@@ -192,6 +192,15 @@ void TestEntryDialogs::cancelAndCloseBox()
     });
     b.form->N8Click();
     QCOMPARE(shape(b.catalog()), QStringLiteral("Насос(Новый)"));
+
+    // Escape is the cancel button's key.
+    forgetAnsweredDialog();
+    answerSection([](TForm5 *dialog) {
+        typeInto(dialog->ComboBox1->lineEdit(), QStringLiteral("Ещё"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    b.form->N8Click();
+    QCOMPARE(shape(b.catalog()), QStringLiteral("Насос(Новый)"));
     QCOMPARE(readBytes(b.program.path("Razdel")), list);
 }
 
