@@ -67,4 +67,6 @@ void stopProgram()
     destroy(Form3);
     destroy(Form1);
     resetWorkspaceState();
+    DragKind = 0;
+    SectionTyped = 0;
 }

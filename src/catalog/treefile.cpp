@@ -52,21 +52,24 @@ CatalogTree LoadTreeFile(const QString &path)
     }
 }
 
-namespace
+void writeTreeLine(AtomicFileWriter &out, const QString &path, const QString &text, int depth)
 {
+    const qsizetype size = text.size();
+    char *p = out.reserve(depth + size + 2);
+    std::memset(p, '\t', size_t(depth));
+    if (!cp1251::encodeInto(p + depth, text))
+        cp1251::throwUnencodable(text, path);
+    p[depth + size] = '\r';
+    p[depth + size + 1] = '\n';
+    out.advance(depth + size + 2);
+}
+
+namespace {
 
 void writeTree(const CatalogTree &tree, const QString &path, AtomicFileWriter &out)
 {
-    forEachPreOrder(tree, [&](const TreeNode &node, int depth) {
-        const qsizetype size = node.text.size();
-        char *p = out.reserve(depth + size + 2);
-        std::memset(p, '\t', size_t(depth));
-        if (!cp1251::encodeInto(p + depth, node.text))
-            cp1251::throwUnencodable(node.text, path);
-        p[depth + size] = '\r';
-        p[depth + size + 1] = '\n';
-        out.advance(depth + size + 2);
-    });
+    forEachPreOrder(
+        tree, [&](const TreeNode &node, int depth) { writeTreeLine(out, path, node.text, depth); });
 }
 
 } // namespace

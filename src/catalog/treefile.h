@@ -14,3 +14,7 @@ CatalogTree parseTreeBytes(const QByteArray &bytes);
 
 // Writes the tree file, replacing any file at the path atomically.
 void SaveTreeFile(const CatalogTree &tree, const QString &path);
+
+class AtomicFileWriter;
+// One line of a tree file, for writers that walk trees of their own.
+void writeTreeLine(AtomicFileWriter &out, const QString &path, const QString &text, int depth);
