@@ -15,6 +15,7 @@
 #include "platform/guard.h"
 #include "platform/treewidget.h"
 #include "platform/workspace.h"
+#include "search/importcommand.h"
 #include "treeitems.h"
 
 #include <QBoxLayout>
@@ -219,7 +220,7 @@ void TForm4::FormResize()
 
 void TForm4::Search2Click()
 {
-    // The import from the archive fills TreeView2; it arrives with the archive link.
+    guarded(this, [&] { importIntoTreeView(TreeView2, this); });
 }
 
 void TForm4::N9Click()
