@@ -9,6 +9,7 @@
 #include "editor/Unit10.h"
 #include "editor/Unit7.h"
 #include "editor/Unit9.h"
+#include "editor/editorstate.h"
 #include "platform/workspace.h"
 #include "search/Unit3.h"
 
@@ -66,4 +67,5 @@ void stopProgram()
     destroy(Form3);
     destroy(Form1);
     resetWorkspaceState();
+    resetEditorState();
 }
