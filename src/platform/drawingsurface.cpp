@@ -72,6 +72,12 @@ QRect boundsOf(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int margin)
                  QPoint(clamp(std::max(x1, x2) + margin), clamp(std::max(y1, y2) + margin)));
 }
 
+// The box whose outline passes through both corners.
+QRect boxBetween(int x1, int y1, int x2, int y2)
+{
+    return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface() = default;
@@ -177,8 +183,7 @@ void DrawingSurface::rectangle(int x1, int y1, int x2, int y2)
         line(x1, y2, x1, y1);
         return;
     }
-    p->drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                      QPoint(std::max(x1, x2), std::max(y1, y2))));
+    p->drawRect(boxBetween(x1, y1, x2, y2));
     touch(boundsOf(x1, y1, x2, y2, m_penWidth + 1));
 }
 
@@ -193,8 +198,7 @@ void DrawingSurface::ellipse(int x1, int y1, int x2, int y2)
         return;
     if (!m_brushClear)
         p->setBrush(m_brushColor);
-    p->drawEllipse(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                         QPoint(std::max(x1, x2), std::max(y1, y2))));
+    p->drawEllipse(boxBetween(x1, y1, x2, y2));
     touch(boundsOf(x1, y1, x2, y2, m_penWidth + 1));
 }
 
