@@ -17,7 +17,6 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFrame>
 #include <QInputDialog>
 #include <QLabel>
@@ -142,14 +141,6 @@ void TForm7::buildLayout()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     N1 = PopupMenu1->addAction(QStringLiteral("Удалить"));
     N1->setObjectName(QStringLiteral("N1"));
-    for (auto [dialog, name, filter] : {std::tuple{&OpenDialog1, "OpenDialog1", "*.Jpg"},
-                                        {&OpenDialog2, "OpenDialog2", "*.Dat"}}) {
-        *dialog = new QFileDialog(this);
-        (*dialog)->setObjectName(QLatin1String(name));
-        (*dialog)->setOption(QFileDialog::DontUseNativeDialog);
-        (*dialog)->setNameFilter(QLatin1String(filter));
-    }
-
     connect(ImageEnVect1, &PictureView::mouseDown, this, &TForm7::ImageEnVect1MouseDown);
     connect(ImageEnVect1, &PictureView::mouseMove, this, &TForm7::ImageEnVect1MouseMove);
     connect(ImageEnVect1, &PictureView::mouseUp, this, &TForm7::ImageEnVect1MouseUp);

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 class QAction;
-class QFileDialog;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -60,8 +59,6 @@ class TForm7 : public QDialog
     QListWidget *ListBox3;
     QMenu *PopupMenu1;
     QAction *N1;
-    QFileDialog *OpenDialog1;
-    QFileDialog *OpenDialog2;
 
   public slots:
     void FormShow();

@@ -295,12 +295,14 @@ QPoint PictureView::widgetToPicture(QPoint widgetPoint) const
     return QPoint(mouseToPictureX(widgetPoint.x()), mouseToPictureY(widgetPoint.y()));
 }
 
+// A mouse pixel stands for the picture pixel under its centre, so that the
+// mouse pixel over a picture pixel's centre always converts back to it.
 int PictureView::mouseToPictureX(int x) const
 {
-    return int(std::floor(x / scaleX()));
+    return int(std::floor((x + 0.5) / scaleX()));
 }
 
 int PictureView::mouseToPictureY(int y) const
 {
-    return int(std::floor(y / scaleY()));
+    return int(std::floor((y + 0.5) / scaleY()));
 }
