@@ -1,3 +1,4 @@
+#include "answers.h"
 #include "app/Unit11.h"
 #include "editor/Unit10.h"
 #include "editor/Unit7.h"
@@ -34,70 +35,6 @@ const QColor Teal(0, 128, 128);
 const QString General = QStringLiteral("Насос_Общий вид.Jpg");
 const QString ViewA = QStringLiteral("Насос_Вид А.Jpg");
 const QString SectionB = QStringLiteral("Насос_Б.jpg");
-
-// Answers the editor's modal dialogs in order. The picker is shown again and
-// again as the same window, so a new showing is told by its Show event.
-class Answers : public QObject
-{
-  public:
-    Answers()
-    {
-        qApp->installEventFilter(this);
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, &Answers::tick);
-        m_timer.start();
-    }
-    void push(std::function<void(QWidget *)> answer) { m_queue.push_back(std::move(answer)); }
-    bool done() const { return m_queue.empty(); }
-    void clear() { m_queue.clear(); }
-
-  protected:
-    bool eventFilter(QObject *object, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && object == m_answered)
-            m_answered = nullptr;
-        return false;
-    }
-
-  private:
-    void tick()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal == m_answered || m_queue.empty())
-            return;
-        m_answered = modal;
-        auto answer = std::move(m_queue.front());
-        m_queue.pop_front();
-        answer(modal);
-    }
-
-    std::deque<std::function<void(QWidget *)>> m_queue;
-    QPointer<QWidget> m_answered;
-    QTimer m_timer;
-};
-
-Answers *answers = nullptr;
-
-QStringList &seenMessages()
-{
-    static QStringList messages;
-    return messages;
-}
-
-void answerNextModal(std::function<void(QWidget *)> answer)
-{
-    answers->push(std::move(answer));
-}
-
-void answerMessageBox(int button)
-{
-    answerNextModal([button](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        QVERIFY(box);
-        seenMessages().append(box->text());
-        box->button(QMessageBox::StandardButton(button))->click();
-    });
-}
 
 // The labels the input box offered, in order.
 QStringList &offeredLabels()
