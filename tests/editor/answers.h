@@ -74,4 +74,3 @@ inline void answerMessageBox(int button)
         box->button(QMessageBox::StandardButton(button))->click();
     });
 }
-

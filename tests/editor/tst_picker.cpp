@@ -14,7 +14,7 @@
 class TestPicker : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void listsPicturesWhateverTheCase();
@@ -25,7 +25,7 @@ private slots:
     void emptyFolder();
     void preview();
 
-private:
+  private:
     QString folder(const QString &name) const { return m_program->path("Pic/" + name + "/"); }
     void picture(const QString &path, QSize size = {40, 30})
     {
@@ -57,7 +57,8 @@ void TestPicker::init()
     answers = new Answers;
     m_program = std::make_unique<ProgramFixture>();
     m_program->start();
-    for (const char *name : {"Насос_Б.jpg", "Насос_А.Jpg", "Насос_В.JPG", "Насос.png", "Насос.Jpg.txt"})
+    for (const char *name :
+         {"Насос_Б.jpg", "Насос_А.Jpg", "Насос_В.JPG", "Насос.png", "Насос.Jpg.txt"})
         picture(folder("Насос") + QString::fromUtf8(name));
     picture(folder("Вал") + QStringLiteral("Вал_Общий вид.Jpg"));
 }
