@@ -109,9 +109,16 @@ const QFont &DrawingSurface::font()
 {
     if (m_fontFor != m_fontHeight) {
         m_font = fontForCell(m_fontHeight);
+        m_metrics.emplace(m_font);
         m_fontFor = m_fontHeight;
     }
     return m_font;
+}
+
+const QFontMetrics &DrawingSurface::metrics()
+{
+    font();
+    return *m_metrics;
 }
 
 QPainter *DrawingSurface::painter()
@@ -204,12 +211,12 @@ void DrawingSurface::ellipse(int x1, int y1, int x2, int y2)
 
 int DrawingSurface::textWidth(const QString &text)
 {
-    return QFontMetrics(font()).horizontalAdvance(text);
+    return metrics().horizontalAdvance(text);
 }
 
 int DrawingSurface::textHeight(const QString &)
 {
-    return QFontMetrics(font()).height();
+    return metrics().height();
 }
 
 void DrawingSurface::text(int x, int y, const QString &text)
@@ -217,7 +224,7 @@ void DrawingSurface::text(int x, int y, const QString &text)
     QPainter *p = painter();
     if (!p || text.isEmpty())
         return;
-    const QFontMetrics metrics(font());
+    const QFontMetrics &metrics = this->metrics();
     const qint64 height = metrics.height();
     if (x >= m_image->width() || y >= m_image->height() || qint64(y) + height <= 0)
         return;
@@ -235,6 +242,16 @@ void DrawingSurface::text(int x, int y, const QString &text)
         p->fillRect(cell, m_brushColor);
     p->setFont(font());
     p->setPen(m_fontColor);
-    p->drawText(QPoint(x, y + metrics.ascent()), shown);
+    constexpr qsizetype KeptLabels = 4096;
+    if (m_laidOut.size() > KeptLabels)
+        m_laidOut.clear();
+    auto laidOut = m_laidOut.find({m_fontHeight, shown});
+    if (laidOut == m_laidOut.end()) {
+        QStaticText staticText(shown);
+        staticText.setTextFormat(Qt::PlainText);
+        staticText.prepare(QTransform(), font());
+        laidOut = m_laidOut.insert({m_fontHeight, shown}, staticText);
+    }
+    p->drawStaticText(QPoint(x, y), *laidOut);
     touch(cell.adjusted(-1, -1, 1, 1));
 }

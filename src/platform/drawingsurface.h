@@ -4,11 +4,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class DrawingSurface
 {
@@ -61,6 +65,7 @@ class DrawingSurface
   private:
     QPainter *painter();
     const QFont &font();
+    const QFontMetrics &metrics();
     void touch(const QRect &rect);
 
     QImage *m_image = nullptr;
@@ -72,6 +77,9 @@ class DrawingSurface
     int m_fontHeight = 13;
     QColor m_fontColor = Qt::black;
     QFont m_font;
+    std::optional<QFontMetrics> m_metrics;
     int m_fontFor = 0;
+    // Labels repeat from mark to mark; their laid-out form is kept per font height.
+    QHash<QPair<int, QString>, QStaticText> m_laidOut;
     QRect m_changed;
 };
