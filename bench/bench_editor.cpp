@@ -115,6 +115,27 @@ int main(int argc, char **argv)
     });
     if (Form7->ListBox2->count() != marks)
         return 1;
+    if (qEnvironmentVariableIsSet("BENCH_PARTS")) {
+        std::printf("loadFile %.0f ms\n", bestSeconds(3, [&] { view->loadFile(picture); }) * 1e3);
+        std::printf("redraw %.0f ms\n",
+                    bestSeconds(3, [&] {
+                        for (int i = 0; i < Form7->ListBox2->count(); ++i)
+                            Form7->DrawAnnotation(Form7->ListBox2->item(i)->text());
+                        view->showDrawing();
+                    }) * 1e3);
+        for (const QChar kind : QStringLiteral("&!$#%"))
+            std::printf("%c %.0f ms\n", char(kind.unicode()),
+                        bestSeconds(3, [&] {
+                            for (int i = 0; i < Form7->ListBox2->count(); ++i)
+                                if (Form7->ListBox2->item(i)->text().at(0) == kind)
+                                    Form7->DrawAnnotation(Form7->ListBox2->item(i)->text());
+                            view->showDrawing();
+                        }) * 1e3);
+        std::printf("repaint %.0f ms\n", bestSeconds(3, [&] {
+                                             view->pictureChanged();
+                                             view->mouseWidget()->repaint();
+                                         }) * 1e3);
+    }
     const double heldMegabytes = heapInUseMegabytes() - heapBefore;
     const double pictureMegabytes = width * double(height) * 4 / (1024 * 1024);
 

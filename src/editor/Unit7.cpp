@@ -99,6 +99,8 @@ void TForm7::buildLayout()
     Panel3 = makePanel(QStringLiteral("Panel3"), upper);
     Panel3->setFixedWidth(341);
     ListBox2 = makeList(QStringLiteral("ListBox2"), Panel3);
+    // Files of thousands of lines, or one very long line, stay quick to list.
+    ListBox2->setUniformItemSizes(true);
     ListBox2->setContextMenuPolicy(Qt::CustomContextMenu);
     fillLayout(QBoxLayout::TopToBottom, Panel3)->addWidget(ListBox2);
     upperRow->addWidget(ImageEnVect1, 1);
@@ -463,7 +465,7 @@ void TForm7::N1Click()
         // longer be read leaves the list as it was.
         reloadPicture();
         delete ListBox2->takeItem(row);
-        redrawAll();
+        redrawAll(annotationLines());
     });
 }
 
@@ -499,7 +501,7 @@ void TForm7::loadAnnotations()
     ListBox2->clear();
     ListBox2->addItems(lines);
     m_savedLines = lines;
-    redrawAll();
+    redrawAll(lines);
 }
 
 void TForm7::saveAnnotations()
@@ -517,13 +519,13 @@ void TForm7::reloadPicture()
     ImageEnVect1->loadFile(windowTitle());
 }
 
-void TForm7::redrawAll()
+void TForm7::redrawAll(const QStringList &lines)
 {
     // What was drawn before a bad line stops the redraw is shown all the same.
     struct ShowAtEnd {
         PictureView *view;
         ~ShowAtEnd() { view->showDrawing(); }
     } show{ImageEnVect1};
-    for (int i = 0; i < ListBox2->count(); ++i)
-        DrawAnnotation(ListBox2->item(i)->text());
+    for (const QString &line : lines)
+        DrawAnnotation(line);
 }

@@ -97,7 +97,7 @@ class TForm7 : public QDialog
     void loadAnnotations();
     void saveAnnotations();
     void reloadPicture();
-    void redrawAll();
+    void redrawAll(const QStringList &lines);
 
     QStringList m_savedLines;
 };

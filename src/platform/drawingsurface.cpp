@@ -169,7 +169,9 @@ void DrawingSurface::line(int x1, int y1, int x2, int y2)
     const double box = std::max(m_image->width(), m_image->height()) + m_penWidth + 16.0;
     if (!clipSegment(box, ax, ay, bx, by))
         return;
-    if (safe(x1, y1, x2, y2))
+    if (x1 == x2 || y1 == y2)
+        fillStraight(x1, y1, x2, y2);
+    else if (safe(x1, y1, x2, y2))
         p->drawLine(x1, y1, x2, y2);
     else
         p->drawLine(QPointF(ax, ay), QPointF(bx, by));
@@ -178,20 +180,36 @@ void DrawingSurface::line(int x1, int y1, int x2, int y2)
                    m_penWidth + 1));
 }
 
+// Most strokes of the marks run straight across or down. They are filled
+// into the pixels directly, as the pen would cover them with square ends:
+// going through the painter costs more than the pixels, and a redraw of
+// thousands of marks feels it.
+void DrawingSurface::fillStraight(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
+{
+    const qint64 half = m_penWidth / 2, before = (m_penWidth - 1) / 2;
+    const bool across = y1 == y2;
+    const qint64 left = across ? std::min(x1, x2) - half : x1 - before;
+    const qint64 right = across ? std::max(x1, x2) + half : x1 + half;
+    const qint64 top = across ? y1 - before : std::min(y1, y2) - half;
+    const qint64 bottom = across ? y1 + half : std::max(y1, y2) + half;
+    const qint64 x0 = std::max<qint64>(left, 0), xn = std::min<qint64>(right, m_image->width() - 1);
+    const qint64 y0 = std::max<qint64>(top, 0),
+                 yn = std::min<qint64>(bottom, m_image->height() - 1);
+    if (x0 > xn || y0 > yn)
+        return;
+    const QRgb rgb = m_penColor.rgb();
+    for (qint64 y = y0; y <= yn; ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(m_image->scanLine(int(y)));
+        std::fill(row + x0, row + xn + 1, rgb);
+    }
+}
+
 void DrawingSurface::rectangle(int x1, int y1, int x2, int y2)
 {
-    QPainter *p = painter();
-    if (!p)
-        return;
-    if (!safe(x1, y1, x2, y2)) {
-        line(x1, y1, x2, y1);
-        line(x2, y1, x2, y2);
-        line(x2, y2, x1, y2);
-        line(x1, y2, x1, y1);
-        return;
-    }
-    p->drawRect(boxBetween(x1, y1, x2, y2));
-    touch(boundsOf(x1, y1, x2, y2, m_penWidth + 1));
+    line(x1, y1, x2, y1);
+    line(x2, y1, x2, y2);
+    line(x2, y2, x1, y2);
+    line(x1, y2, x1, y1);
 }
 
 void DrawingSurface::ellipse(int x1, int y1, int x2, int y2)
@@ -203,9 +221,34 @@ void DrawingSurface::ellipse(int x1, int y1, int x2, int y2)
     // a few near-straight arcs; it is left out rather than risk a wrong fill.
     if (!safe(x1, y1, x2, y2))
         return;
-    if (!m_brushClear)
-        p->setBrush(m_brushColor);
-    p->drawEllipse(boxBetween(x1, y1, x2, y2));
+    const QRect box = boxBetween(x1, y1, x2, y2);
+    constexpr int LargestStamp = 2048;
+    if (box.width() > LargestStamp || box.height() > LargestStamp) {
+        if (!m_brushClear)
+            p->setBrush(m_brushColor);
+        p->drawEllipse(box);
+    } else {
+        const int pad = m_penWidth + 2;
+        const auto render = [&](bool outline) {
+            QImage mask(box.width() + 2 * pad + 1, box.height() + 2 * pad + 1,
+                        QImage::Format_ARGB32_Premultiplied);
+            mask.fill(Qt::transparent);
+            QPainter painter(&mask);
+            QPen pen(Qt::white);
+            pen.setWidth(m_penWidth);
+            painter.setPen(outline ? pen : QPen(Qt::NoPen));
+            painter.setBrush(outline ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
+            painter.drawEllipse(QRect(pad, pad, box.width(), box.height()));
+            painter.end();
+            return DrawingStamp::fromMask(mask, QPoint(pad, pad));
+        };
+        const QString size = QString::number(box.width()) + u'x' + QString::number(box.height());
+        if (!m_brushClear)
+            m_stamps.get(u'f' + size, [&] { return render(false); })
+                .apply(*m_image, box.x(), box.y(), m_brushColor.rgb());
+        m_stamps.get(u'o' + size + u'w' + QString::number(m_penWidth), [&] { return render(true); })
+            .apply(*m_image, box.x(), box.y(), m_penColor.rgb());
+    }
     touch(boundsOf(x1, y1, x2, y2, m_penWidth + 1));
 }
 
@@ -240,18 +283,26 @@ void DrawingSurface::text(int x, int y, const QString &text)
     const QRect cell(x, y, width, int(height));
     if (!m_brushClear)
         p->fillRect(cell, m_brushColor);
-    p->setFont(font());
-    p->setPen(m_fontColor);
-    constexpr qsizetype KeptLabels = 4096;
-    if (m_laidOut.size() > KeptLabels)
-        m_laidOut.clear();
-    auto laidOut = m_laidOut.find({m_fontHeight, shown});
-    if (laidOut == m_laidOut.end()) {
-        QStaticText staticText(shown);
-        staticText.setTextFormat(Qt::PlainText);
-        staticText.prepare(QTransform(), font());
-        laidOut = m_laidOut.insert({m_fontHeight, shown}, staticText);
+    constexpr qsizetype LongestStamp = 256;
+    if (shown.size() > LongestStamp) {
+        p->setFont(font());
+        p->setPen(m_fontColor);
+        p->drawText(QPoint(x, y + metrics.ascent()), shown);
+    } else {
+        const auto render = [&] {
+            const int pad = 4;
+            QImage mask(width + 2 * pad + int(height), int(height) + 2 * pad,
+                        QImage::Format_ARGB32_Premultiplied);
+            mask.fill(Qt::transparent);
+            QPainter painter(&mask);
+            painter.setFont(font());
+            painter.setPen(Qt::white);
+            painter.drawText(QPoint(pad, pad + metrics.ascent()), shown);
+            painter.end();
+            return DrawingStamp::fromMask(mask, QPoint(pad, pad));
+        };
+        m_stamps.get(u't' + QString::number(m_fontHeight) + u'|' + shown, render)
+            .apply(*m_image, x, y, m_fontColor.rgb());
     }
-    p->drawStaticText(QPoint(x, y), *laidOut);
     touch(cell.adjusted(-1, -1, 1, 1));
 }

@@ -2,14 +2,14 @@
 // Drawing on a picture's pixels with a pen, a brush and a font that stay as
 // they were set from one operation to the next, the way the marks expect.
 
+#include "drawingstamp.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-#include <QStaticText>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -64,6 +64,7 @@ class DrawingSurface
 
   private:
     QPainter *painter();
+    void fillStraight(qint64 x1, qint64 y1, qint64 x2, qint64 y2);
     const QFont &font();
     const QFontMetrics &metrics();
     void touch(const QRect &rect);
@@ -79,7 +80,7 @@ class DrawingSurface
     QFont m_font;
     std::optional<QFontMetrics> m_metrics;
     int m_fontFor = 0;
-    // Labels repeat from mark to mark; their laid-out form is kept per font height.
-    QHash<QPair<int, QString>, QStaticText> m_laidOut;
+    // Labels and discs repeat from mark to mark.
+    DrawingStampCache m_stamps;
     QRect m_changed;
 };
