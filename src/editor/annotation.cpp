@@ -3,6 +3,8 @@
 #include "catalog/error.h"
 #include "catalog/strtoint.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -75,25 +77,13 @@ std::optional<Annotation> readAnnotationLine(const QString &line)
     if (line.isEmpty())
         return std::nullopt;
     Annotation mark;
-    switch (line.at(0).unicode()) {
-    case u'&':
-        mark.kind = MarkKind::Callout;
-        break;
-    case u'!':
-        mark.kind = MarkKind::Plane;
-        break;
-    case u'$':
-        mark.kind = MarkKind::Section;
-        break;
-    case u'#':
-        mark.kind = MarkKind::Arrow;
-        break;
-    case u'%':
-        mark.kind = MarkKind::Circle;
-        break;
-    default:
+    const auto kinds = {MarkKind::Callout, MarkKind::Plane, MarkKind::Section, MarkKind::Arrow,
+                        MarkKind::Circle};
+    const auto kind = std::find_if(kinds.begin(), kinds.end(),
+                                   [&](MarkKind k) { return markPrefix(k) == line.at(0); });
+    if (kind == kinds.end())
         return std::nullopt;
-    }
+    mark.kind = *kind;
     QStringView rest = QStringView(line).mid(1);
     for (int i = 0; i < fieldCount(mark.kind); ++i)
         mark.fields[size_t(i)] = readField(rest);
