@@ -11,7 +11,7 @@ TForm10::TForm10(QWidget *parent)
     : CodeDialog(QStringLiteral("Form10"), QStringLiteral("Расположение вида"),
                  {QStringLiteral("Верх - Право"), QStringLiteral("Верх - Лево"),
                   QStringLiteral("Низ - Лево"), QStringLiteral("Низ - Право")},
-                 QStringLiteral("OK"), QSize(200, 101), parent)
+                 QStringLiteral("OK"), QSize(200, 101), 2, parent)
 {
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
 }

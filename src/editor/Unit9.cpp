@@ -11,7 +11,7 @@ TForm9::TForm9(QWidget *parent)
     : CodeDialog(QStringLiteral("Form9"), QStringLiteral("Напровление стрелок"),
                  {QStringLiteral("Вправо"), QStringLiteral("Влево"), QStringLiteral("Вверх"),
                   QStringLiteral("Вниз")},
-                 QStringLiteral("ОК"), QSize(214, 112), parent)
+                 QStringLiteral("ОК"), QSize(214, 112), 1, parent)
 {
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
 }

@@ -1,13 +1,13 @@
 #include "codedialog.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 CodeDialog::CodeDialog(const QString &name, const QString &caption, const QStringList &itemTexts,
-                       const QString &okCaption, QSize client, QWidget *parent)
+                       const QString &okCaption, QSize client, int columns, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
 {
@@ -16,16 +16,18 @@ CodeDialog::CodeDialog(const QString &name, const QString &caption, const QStrin
     setFixedSize(client);
     RadioGroup1 = new QGroupBox(caption, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(8, 4, client.width() - 16, client.height() - 41);
+    RadioGroup1->setGeometry(4, 2, client.width() - 8, client.height() - 37);
     m_group = new QButtonGroup(this);
-    auto *column = new QVBoxLayout(RadioGroup1);
-    column->setContentsMargins(8, 4, 8, 4);
-    column->setSpacing(0);
+    auto *grid = new QGridLayout(RadioGroup1);
+    grid->setContentsMargins(4, 2, 0, 2);
+    grid->setSpacing(0);
+    // Items fill the columns one after the other, top to bottom.
+    const int rows = int((itemTexts.size() + columns - 1) / columns);
     for (int i = 0; i < itemTexts.size(); ++i) {
         auto *item = new QRadioButton(itemTexts.at(i), RadioGroup1);
         item->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
         m_group->addButton(item, i);
-        column->addWidget(item);
+        grid->addWidget(item, i % rows, i / rows);
         items.append(item);
     }
     Button1 = new QPushButton(okCaption, this);

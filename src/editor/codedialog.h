@@ -15,7 +15,7 @@ class CodeDialog : public QDialog
     Q_OBJECT
   public:
     CodeDialog(const QString &name, const QString &caption, const QStringList &items,
-               const QString &okCaption, QSize client, QWidget *parent);
+               const QString &okCaption, QSize client, int columns, QWidget *parent);
 
     // The selected item, -1 when none has been chosen yet.
     int itemIndex() const;
