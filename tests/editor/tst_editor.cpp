@@ -125,6 +125,7 @@ class TestEditor : public QObject
     void closingQuestion();
     void marksComeBackInBlue();
     void badAnnotationFile();
+    void hostileAnnotationFile();
     void pictureVanished();
     void lowerCaseExtension();
 
@@ -559,6 +560,23 @@ void TestEditor::badAnnotationFile()
     QCOMPARE(pixel({240, 51}), White);
     QCOMPARE(readBytes(file), bytes);
     QVERIFY(!Form7->hasUnsavedLines());
+}
+
+void TestEditor::hostileAnnotationFile()
+{
+    const QString file = DataDir + QStringLiteral("Насос_Общий вид.Dat");
+    const QByteArray bytes = "%150*100*0*150*100*200*150*\xC3@x.Jpg\r\n"
+                             "!-2147483648*-5*2147483647*40*1*\xC0@x.Jpg\r\n&" +
+                             QByteArray(1 << 20, '9') + "*1*2*3*x\r\n";
+    writeBytes(file, bytes);
+    answerMessageBox(QMessageBox::Ok);
+    open(General, true);
+    QCOMPARE(seenMessages().size(), 1);
+    QVERIFY(seenMessages().first().size() < 120);
+    QCOMPARE(lines().size(), 3);
+    QCOMPARE(pixel({175, 125}), Blue);
+    QCOMPARE(pixel({100, 40}), Blue);
+    QCOMPARE(readBytes(file), bytes);
 }
 
 void TestEditor::pictureVanished()
