@@ -9,6 +9,7 @@
 #include "editor/Unit10.h"
 #include "editor/Unit7.h"
 #include "editor/Unit9.h"
+#include "editor/editorstate.h"
 #include "platform/workspace.h"
 #include "search/Unit3.h"
 
@@ -69,4 +70,5 @@ void stopProgram()
     resetWorkspaceState();
     DragKind = 0;
     SectionTyped = 0;
+    resetEditorState();
 }

@@ -1,13 +1,16 @@
 #pragma once
 // TForm10: the view placement dialog.
 
-#include <QDialog>
+#include "codedialog.h"
 
-class TForm10 : public QDialog
+class TForm10 : public CodeDialog
 {
     Q_OBJECT
-public:
+  public:
     explicit TForm10(QWidget *parent = nullptr);
+
+  public slots:
+    void Button1Click();
 };
 
 extern TForm10 *Form10;

@@ -1,13 +1,16 @@
 #pragma once
 // TForm9: the arrow direction dialog.
 
-#include <QDialog>
+#include "codedialog.h"
 
-class TForm9 : public QDialog
+class TForm9 : public CodeDialog
 {
     Q_OBJECT
-public:
+  public:
     explicit TForm9(QWidget *parent = nullptr);
+
+  public slots:
+    void Button1Click();
 };
 
 extern TForm9 *Form9;

@@ -1,0 +1,8 @@
+#include "editorstate.h"
+
+EditorState editorState;
+
+void resetEditorState()
+{
+    editorState = EditorState();
+}
