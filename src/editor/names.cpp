@@ -30,11 +30,6 @@ QString CutToLastPart(const QString &text)
     return rest;
 }
 
-QString fileNamePart(const QString &path)
-{
-    return path.mid(std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\')) + 1);
-}
-
 QString annotationStem(const QString &pictureName)
 {
     QString stem = pictureName;

@@ -3,13 +3,12 @@
 // file's, the title's and the default label's. An extension ".jpg" counts in
 // any letter case, so that marks saved for a picture are always found again.
 
+#include "platform/files.h"
+
 #include <QString>
 
 // Text after dropping, up to 20 times, everything up to and including its first "_".
 QString CutToLastPart(const QString &text);
-
-// The name part of a path (after its last "/" or "\").
-QString fileNamePart(const QString &path);
 
 // The picture's name with its first ".Jpg" taken out: the stem of its annotation file.
 QString annotationStem(const QString &pictureName);

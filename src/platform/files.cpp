@@ -42,6 +42,15 @@ QStringList listFiles(const QString &folder, const QString &mask)
     return names;
 }
 
+QString fileNamePart(const QString &path)
+{
+    qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+#ifdef _WIN32
+    cut = std::max(cut, path.lastIndexOf(u':'));
+#endif
+    return path.mid(cut + 1);
+}
+
 CopyResult copyFileNoOverwrite(const QString &source, const QString &target)
 {
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())

@@ -15,6 +15,10 @@ bool matchesMask(const QString &name, const QString &mask);
 // a list box sorts them (letter case ignored).
 QStringList listFiles(const QString &folder, const QString &mask);
 
+// The name part of a path: what follows its last "/" or "\" (or, on
+// Windows, a drive's ":").
+QString fileNamePart(const QString &path);
+
 enum class CopyResult { Copied, TargetExists, Failed };
 // Copies without ever replacing an existing file.
 CopyResult copyFileNoOverwrite(const QString &source, const QString &target);

@@ -98,13 +98,6 @@ QString exchangeFolder(const QString &baseDir)
 #endif
 }
 
-QString fileNamePart(const QString &path)
-{
-    const qsizetype cut =
-        std::max({path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'), path.lastIndexOf(u':')});
-    return path.mid(cut + 1);
-}
-
 ExportReport exportToArchive(SearchServer &server, const ExportLists &lists,
                              const QString &exchange,
                              const std::function<void(int done, int total)> &step)

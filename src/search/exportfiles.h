@@ -2,6 +2,8 @@
 // Which files of an assembly go into the archive, and their entry through
 // the exchange folder.
 
+#include "platform/files.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -23,9 +25,6 @@ ExportLists collectExportFiles(const QString &specName, const QString &spDir, co
 
 // The folder through which files enter the archive; the program never creates it.
 QString exchangeFolder(const QString &baseDir);
-
-// What follows the path's last "\", "/" or ":".
-QString fileNamePart(const QString &path);
 
 struct ExportReport {
     QStringList entered;

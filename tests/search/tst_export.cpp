@@ -85,7 +85,6 @@ void TestExport::fileNamePart_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("backslash") << "C:\\SP\\A_SP.Dat" << "A_SP.Dat";
     QTest::newRow("slash") << "/w/SP/A_SP.Dat" << "A_SP.Dat";
-    QTest::newRow("drive only") << "C:A.Dat" << "A.Dat";
     QTest::newRow("bare") << "A.Dat" << "A.Dat";
 }
 
