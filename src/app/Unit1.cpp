@@ -1,14 +1,18 @@
 // TForm1: the main window, with the catalogue tree and the specification files.
 #include "Unit1.h"
 
+#include "Unit11.h"
 #include "Unit8.h"
 #include "builder/Unit4.h"
+#include "editor/Unit7.h"
 #include "catalog/error.h"
 #include "catalog/nodetext.h"
+#include "catalog/textfile.h"
 #include "pictures.h"
 #include "platform/filelistbox.h"
 #include "platform/files.h"
 #include "platform/guard.h"
+#include "platform/drawingsurface.h"
 #include "platform/picturebox.h"
 #include "platform/pictureview.h"
 #include "platform/treewidget.h"
@@ -159,6 +163,12 @@ void TForm1::buildPanels()
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setMask(QStringLiteral("*.Dat"));
     FileListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FileListBox1, &QListWidget::itemClicked, this, &TForm1::FileListBox1Click);
+    connect(FileListBox1, &QListWidget::currentRowChanged, this, [this] {
+        // Keyboard selection shows the file as a click does.
+        if (FileListBox1->hasFocus())
+            FileListBox1Click();
+    });
     TreeView1 = new QTreeWidget(Panel1);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     setUpCatalogTreeWidget(TreeView1);
@@ -183,7 +193,9 @@ void TForm1::buildPanels()
     Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("+ Изображение для разделов"),
                          17, 224, Panel4);
 
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 
     Panel2 = makePanel(QStringLiteral("Panel2"), Panel3);
@@ -361,5 +373,69 @@ void TForm1::Search2Click()
         Form3->setLists({});
         Form3->setLists(collectExportFiles(selectedSpecFile(), SpDir, PicDir, DataDir));
         Form3->exec();
+    });
+}
+
+void TForm1::FileListBox1Click()
+{
+    guarded(this, [&] {
+        if (FileListBox1->itemIndex() < 0)
+            return;
+        const QString stem = browserStem(FileListBox1->fileName());
+        const QStringList lines = readTextLines(FileListBox1->filePath());
+        ListBox1->clear();
+        ListBox1->addItems(lines);
+        // A stem of "." or ".." names no picture folder of its own.
+        const bool ownFolder = stem != u"." && stem != u"..";
+        const QString folder = PicDir + stem + QLatin1Char('/');
+        const QString general =
+            ownFolder ? findFileNoCase(folder, stem + QStringLiteral("_Общий вид.Jpg")) : QString();
+        if (general.isEmpty()) {
+            ImageEnVect1->loadFile(BaseDir + QStringLiteral("None.jpg"));
+            return;
+        }
+        ImageEnVect1->loadFile(folder + general);
+        // Written into the picture held in memory only; no file changes.
+        DrawingSurface &canvas = ImageEnVect1->canvas();
+        canvas.setFontHeight(40);
+        canvas.setFontColor(Qt::black);
+        canvas.setBrushColor(Qt::white);
+        canvas.text(10, 10, QStringLiteral("Общий вид"));
+        ImageEnVect1->showDrawing();
+        ImageEnVect1->fit();
+    });
+}
+
+void TForm1::Button1Click() { openEditor(false); }
+
+void TForm1::Button4Click() { openEditor(true); }
+
+void TForm1::openEditor(bool editMode)
+{
+    guarded(this, [&] {
+        const QString folder = pictureFolder(PicDir, editorStem(selectedSpecFile()));
+        Form11->setFolder(folder);
+        Form11->setWindowTitle(QDir::toNativeSeparators(folder));
+        Form11->exec();
+        if (Form11->itemIndex() < 0)
+            return;
+        Form7->ImageEnVect1->removeAllObjects();
+        Form7->ImageEnVect1->loadFile(Form11->filePath());
+        Form7->ListBox1->clear();
+        Form7->ListBox2->clear();
+        Form7->ListBox3->clear();
+        if (ListBox1->count() == 0)
+            return;
+        for (int i = 0; i < ListBox1->count(); ++i) {
+            const QString line = ListBox1->item(i)->text();
+            Form7->ListBox3->addItem(line);
+            Form7->ListBox1->addItem(NodeField(line, 1));
+        }
+        // EditMode is 1 only while the editor is open, whatever ends it.
+        struct EditModeScope {
+            explicit EditModeScope(bool on) { EditMode = on ? 1 : 0; }
+            ~EditModeScope() { EditMode = 0; }
+        } scope(editMode);
+        Form7->exec();
     });
 }

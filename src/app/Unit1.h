@@ -47,6 +47,9 @@ public slots:
     void N3Click();
     void N5Click();
     void N9Click();
+    void FileListBox1Click();
+    void Button1Click();
+    void Button4Click();
     void Button2Click();
     void Button3Click();
     void Search2Click();
@@ -61,6 +64,8 @@ private:
     QString chooseFile();
     // The selected specification file's name; an error when none is selected.
     QString selectedSpecFile() const;
+    // Hands the selected assembly's picture and lines over to the editor.
+    void openEditor(bool editMode);
 };
 
 extern TForm1 *Form1;

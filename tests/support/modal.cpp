@@ -19,30 +19,49 @@ std::deque<std::function<void(QWidget *)>> &queue()
     return answers;
 }
 
-QTimer *poller()
+// A dialog is answered once per showing; the same window shown again (the
+// picker, the program's own dialogs) is a new showing, told by its Show event.
+class Poller : public QObject
 {
-    static QTimer *timer = [] {
-        auto *t = new QTimer(qApp);
-        t->setInterval(5);
-        QObject::connect(t, &QTimer::timeout, [] {
-            // A dialog is answered once per showing: it must leave the
-            // screen before the next answer goes to it.
-            static QPointer<QWidget> answered;
-            QWidget *modal = QApplication::activeModalWidget();
-            if (modal != answered || (modal && !modal->isVisible()))
-                answered = nullptr;
-            if (!modal || !modal->isVisible() || modal == answered || queue().empty())
-                return;
-            answered = modal;
-            auto answer = std::move(queue().front());
-            queue().pop_front();
-            answer(modal);
-            if (queue().empty())
-                poller()->stop();
-        });
-        return t;
-    }();
-    return timer;
+public:
+    Poller() : QObject(qApp)
+    {
+        qApp->installEventFilter(this);
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, &Poller::tick);
+    }
+    void start() { m_timer.start(); }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && object == m_answered)
+            m_answered = nullptr;
+        return false;
+    }
+
+private:
+    void tick()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal == m_answered || queue().empty())
+            return;
+        m_answered = modal;
+        auto answer = std::move(queue().front());
+        queue().pop_front();
+        answer(modal);
+        if (queue().empty())
+            m_timer.stop();
+    }
+
+    QPointer<QWidget> m_answered;
+    QTimer m_timer;
+};
+
+Poller *poller()
+{
+    static Poller *instance = new Poller;
+    return instance;
 }
 
 } // namespace
