@@ -11,8 +11,7 @@
 #include <QApplication>
 #include <QRandomGenerator>
 
-namespace
-{
+namespace {
 
 // Positions drawn at random with many repeats, a tenth written in other
 // forms (05, +5, $5, " 5") and some texts repeated outright.

@@ -16,8 +16,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-namespace
-{
+namespace {
 
 QString entry(int position, int number)
 {

@@ -13,8 +13,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-namespace
-{
+namespace {
 
 CatalogTree makeTree(int count)
 {

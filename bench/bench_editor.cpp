@@ -19,8 +19,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace
-{
+namespace {
 
 void makePicture(const QString &path, int width, int height)
 {

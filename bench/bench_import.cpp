@@ -30,10 +30,12 @@ ArchiveStructure makeStructure()
         const int id = object(QStringLiteral("СБ"), 3);
         ArchiveAssembly composition{id, {}};
         for (int i = 0; i < 14; ++i)
-            composition.components.append({object(QStringLiteral("ДТ"), 4), QString::number(i + 1), "2", "шт"});
+            composition.components.append(
+                {object(QStringLiteral("ДТ"), 4), QString::number(i + 1), "2", "шт"});
         if (level < 5) {
             for (int i = 0; i < 4; ++i)
-                composition.components.append({assembly(level + 1), QString::number(20 + i), "1", "шт"});
+                composition.components.append(
+                    {assembly(level + 1), QString::number(20 + i), "1", "шт"});
         }
         structure.assemblies.append(composition);
         return id;
@@ -60,18 +62,21 @@ int main(int argc, char **argv)
     }
 
     const double query = bestSeconds(3, [&] {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bare"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bare"));
         db.setDatabaseName(path);
         db.open();
         {
             QSqlQuery rows(db);
             rows.setForwardOnly(true);
-            rows.exec(QStringLiteral("SELECT c.assembly, c.line, c.position, c.quantity, c.unit,"
-                                     " o.id, o.designation, o.name, o.kind FROM components c"
-                                     " JOIN objects o ON o.id = c.component ORDER BY c.assembly, c.line"));
+            rows.exec(QStringLiteral(
+                "SELECT c.assembly, c.line, c.position, c.quantity, c.unit,"
+                " o.id, o.designation, o.name, o.kind FROM components c"
+                " JOIN objects o ON o.id = c.component ORDER BY c.assembly, c.line"));
             QStringList texts;
             while (rows.next())
-                texts.append(rows.value(6).toString() + rows.value(7).toString() + rows.value(2).toString());
+                texts.append(rows.value(6).toString() + rows.value(7).toString() +
+                             rows.value(2).toString());
         }
         db.close();
         db = QSqlDatabase();
@@ -90,9 +95,10 @@ int main(int argc, char **argv)
             ++nodes;
     });
 
-    std::printf("import of %lld objects, six levels: %.0f ms into the tree view (target < 1000 ms)\n",
-                static_cast<long long>(structure.objects.size()), import * 1e3);
-    std::printf("baseline, one SQL query over the same structure: %.0f ms; ratio %.1f\n", query * 1e3,
-                import / query);
+    std::printf(
+        "import of %lld objects, six levels: %.0f ms into the tree view (target < 1000 ms)\n",
+        static_cast<long long>(structure.objects.size()), import * 1e3);
+    std::printf("baseline, one SQL query over the same structure: %.0f ms; ratio %.1f\n",
+                query * 1e3, import / query);
     return nodes == structure.objects.size() ? 0 : 1;
 }

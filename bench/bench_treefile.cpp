@@ -12,8 +12,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-namespace
-{
+namespace {
 
 CatalogTree makeTree(int count)
 {

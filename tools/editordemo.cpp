@@ -22,8 +22,7 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 // A plain drawing of a pump: housing, shaft, flanges and bolts.
 void drawPump(const QString &path, const QString &caption)

@@ -4,15 +4,15 @@
 #include "Unit11.h"
 #include "Unit8.h"
 #include "builder/Unit4.h"
-#include "editor/Unit7.h"
 #include "catalog/error.h"
 #include "catalog/nodetext.h"
 #include "catalog/textfile.h"
+#include "editor/Unit7.h"
 #include "pictures.h"
+#include "platform/drawingsurface.h"
 #include "platform/filelistbox.h"
 #include "platform/files.h"
 #include "platform/guard.h"
-#include "platform/drawingsurface.h"
 #include "platform/picturebox.h"
 #include "platform/pictureview.h"
 #include "platform/treewidget.h"
@@ -35,8 +35,7 @@
 
 TForm1 *Form1 = nullptr;
 
-namespace
-{
+namespace {
 
 QFrame *makePanel(const QString &name, QWidget *parent)
 {
@@ -406,9 +405,15 @@ void TForm1::FileListBox1Click()
     });
 }
 
-void TForm1::Button1Click() { openEditor(false); }
+void TForm1::Button1Click()
+{
+    openEditor(false);
+}
 
-void TForm1::Button4Click() { openEditor(true); }
+void TForm1::Button4Click()
+{
+    openEditor(true);
+}
 
 void TForm1::openEditor(bool editMode)
 {

@@ -13,8 +13,7 @@
 
 TForm11 *Form11 = nullptr;
 
-namespace
-{
+namespace {
 
 QString withSeparator(const QString &folder)
 {

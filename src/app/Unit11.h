@@ -10,7 +10,7 @@ class FileListBox;
 class TForm11 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm11(QWidget *parent = nullptr);
 
     // Points the picker at a folder. The folder already listed is not read
@@ -31,7 +31,7 @@ class TForm11 : public QDialog
     QPushButton *Button1;
     QPushButton *Button2;
 
-  public slots:
+public slots:
     void FileListBox1Click();
     void Button1Click();
     void Button2Click();

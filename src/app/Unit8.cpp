@@ -10,8 +10,7 @@
 
 TForm8 *Form8 = nullptr;
 
-namespace
-{
+namespace {
 
 const char *const viewLetters[] = {"А", "Б", "В", "Г", "Д", "Е", "Ж", "З", "И", "К", "Л", "М",
                                    "Н", "О", "П", "Р", "С", "Т", "У", "Ф", "Х", "Ц", "Ч"};

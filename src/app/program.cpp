@@ -44,8 +44,7 @@ TForm1 *startProgram(const QString &executablePath)
     return Form1;
 }
 
-namespace
-{
+namespace {
 
 template <typename Form> void destroy(Form *&form)
 {

@@ -19,7 +19,7 @@ extern int DragKind;
 class TForm4 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm4(QWidget *parent = nullptr);
 
     QMenuBar *MainMenu1;
@@ -57,7 +57,7 @@ class TForm4 : public QDialog
     QFileDialog *SaveDialog1;
     QFileDialog *OpenDialog1;
 
-  public slots:
+public slots:
     void Search2Click();
     void N2Click();
     void N3Click();
@@ -87,10 +87,10 @@ class TForm4 : public QDialog
 
     void reject() override;
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent *event) override;
 
-  private:
+private:
     void buildMenus();
     void buildPanels();
     void buildDialogs();

@@ -13,21 +13,21 @@ extern int SectionTyped;
 class TForm5 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm5(QWidget *parent = nullptr);
 
     QComboBox *ComboBox1;
     QPushButton *Button1;
     QPushButton *Button2;
 
-  public slots:
+public slots:
     void FormShow();
     void ComboBox1KeyPress();
     void ComboBox1Select();
     void Button1Click();
     void Button2Click();
 
-  protected:
+protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

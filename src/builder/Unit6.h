@@ -11,7 +11,7 @@ class QPushButton;
 class TForm6 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm6(QWidget *parent = nullptr);
 
     QLabel *Label1;
@@ -26,7 +26,7 @@ class TForm6 : public QDialog
     QComboBox *ComboBox1;
     QPushButton *Button1;
 
-  public slots:
+public slots:
     void Button1Click();
 };
 

@@ -8,7 +8,7 @@
 class BuilderTreeView : public QTreeWidget
 {
     Q_OBJECT
-  public:
+public:
     explicit BuilderTreeView(QWidget *parent = nullptr);
 
     // Asked while something is dragged over the view: the drag's source
@@ -16,7 +16,7 @@ class BuilderTreeView : public QTreeWidget
     std::function<bool(QObject *source, const QPoint &at)> acceptDrop;
     std::function<void(QObject *source, const QPoint &at)> drop;
 
-  protected:
+protected:
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;

@@ -13,7 +13,7 @@ namespace {
 // carrying its text rather than the number of children.
 class ChildList
 {
-  public:
+public:
     explicit ChildList(int count) : m_prev(size_t(count)), m_next(size_t(count))
     {
         for (int i = 0; i < count; ++i) {
@@ -62,7 +62,7 @@ class ChildList
         return result;
     }
 
-  private:
+private:
     std::vector<int> m_prev;
     std::vector<int> m_next;
     int m_head;
@@ -126,7 +126,7 @@ struct Group {
 
 class ChildSorter
 {
-  public:
+public:
     explicit ChildSorter(int count) : m_list(count), m_textOf(size_t(count)) {}
 
     void setText(int child, int textId)
@@ -157,7 +157,7 @@ class ChildSorter
 
     std::vector<int> order() const { return m_list.order(); }
 
-  private:
+private:
     void round(const Group &group)
     {
         for (int id : group.textIds)

@@ -6,10 +6,8 @@
 #include <array>
 #include <vector>
 
-namespace cp1251
-{
-namespace
-{
+namespace cp1251 {
+namespace {
 
 // Qt's converter knows the code page; the tables only make the per-byte
 // work of large tree files cheap.

@@ -5,8 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace cp1251
-{
+namespace cp1251 {
 
 QString decode(const char *data, qsizetype size);
 inline QString decode(const QByteArray &bytes)

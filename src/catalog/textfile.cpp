@@ -7,8 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace
-{
+namespace {
 
 QString readFailure(const QString &path, const QFile &file)
 {

@@ -6,10 +6,10 @@
 class TForm10 : public CodeDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm10(QWidget *parent = nullptr);
 
-  public slots:
+public slots:
     void Button1Click();
 };
 

@@ -30,8 +30,7 @@
 
 TForm7 *Form7 = nullptr;
 
-namespace
-{
+namespace {
 
 QFrame *makePanel(const QString &name, QWidget *parent)
 {

@@ -18,7 +18,7 @@ enum class MarkKind;
 class TForm7 : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm7(QWidget *parent = nullptr);
 
     // The marks, drawn on the editor's picture or any other surface.
@@ -60,7 +60,7 @@ class TForm7 : public QDialog
     QMenu *PopupMenu1;
     QAction *N1;
 
-  public slots:
+public slots:
     void FormShow();
     void FormResize();
     void ImageEnVect1MouseDown(Qt::MouseButton button, int x, int y);
@@ -81,11 +81,11 @@ class TForm7 : public QDialog
     // Closing with lines not saved asks whether to save them first.
     void reject() override;
 
-  protected:
+protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-  private:
+private:
     void buildLayout();
     void place();
     void placeRectangleMark(MarkKind kind, QDialog *codeDialog);

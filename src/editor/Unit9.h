@@ -6,10 +6,10 @@
 class TForm9 : public CodeDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit TForm9(QWidget *parent = nullptr);
 
-  public slots:
+public slots:
     void Button1Click();
 };
 

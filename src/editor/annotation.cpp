@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // A 1 MB field quoted whole would make a message box nobody can read.
 QString quoted(const QString &text)

@@ -13,7 +13,7 @@ class QRadioButton;
 class CodeDialog : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     CodeDialog(const QString &name, const QString &caption, const QStringList &items,
                const QString &okCaption, QSize client, int columns, QWidget *parent);
 
@@ -25,10 +25,10 @@ class CodeDialog : public QDialog
     QList<QRadioButton *> items;
     QPushButton *Button1;
 
-  protected:
+protected:
     // The code for the selected item (1 to 4), or `code` unchanged when none is selected.
     int chosenCode(int code) const { return itemIndex() >= 0 ? itemIndex() + 1 : code; }
 
-  private:
+private:
     QButtonGroup *m_group;
 };

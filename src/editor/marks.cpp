@@ -6,8 +6,7 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
+namespace {
 
 // Offsets from stored coordinates may leave the 32-bit range; such points
 // lie far outside any picture, so holding them at the range's edge changes

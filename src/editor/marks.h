@@ -7,8 +7,7 @@
 
 class DrawingSurface;
 
-namespace markcolors
-{
+namespace markcolors {
 inline const QColor Stored{0, 0, 255};
 inline const QColor Callout{0, 255, 0};
 inline const QColor Plane{255, 0, 255};

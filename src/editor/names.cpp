@@ -2,8 +2,7 @@
 
 #include "platform/files.h"
 
-namespace
-{
+namespace {
 
 const QString Jpg = QStringLiteral(".jpg");
 

@@ -12,13 +12,13 @@
 
 class DrawingStamp
 {
-  public:
+public:
     // The pixels of `mask` that are drawn (alpha over half), taken relative to `origin`.
     static DrawingStamp fromMask(const QImage &mask, QPoint origin);
     // Sets the stamp's pixels to `color` with its origin at (x, y), inside the image only.
     void apply(QImage &image, int x, int y, QRgb color) const;
 
-  private:
+private:
     struct Run {
         int dy, dx0, dx1;
     };
@@ -28,9 +28,9 @@ class DrawingStamp
 // Stamps by a key naming the shape; `render` draws a mask the first time.
 class DrawingStampCache
 {
-  public:
+public:
     const DrawingStamp &get(const QString &key, const std::function<DrawingStamp()> &render);
 
-  private:
+private:
     QHash<QString, DrawingStamp> m_stamps;
 };

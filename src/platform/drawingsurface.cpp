@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
+namespace {
 
 // Beyond this the raster engine's fixed-point arithmetic is no longer safe;
 // shapes reaching further are cut to the picture before they are drawn.

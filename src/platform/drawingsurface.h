@@ -16,7 +16,7 @@
 
 class DrawingSurface
 {
-  public:
+public:
     // The surface starts with a black pen 1 pixel wide, a solid white brush and
     // black text 13 pixels high, and draws on nothing until setImage().
     DrawingSurface();
@@ -62,7 +62,7 @@ class DrawingSurface
     // Ends the painting in progress so the image can be copied or shown.
     void finish();
 
-  private:
+private:
     QPainter *painter();
     void fillStraight(qint64 x1, qint64 y1, qint64 x2, qint64 y2);
     const QFont &font();

@@ -12,8 +12,7 @@
 #include <cmath>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // Averages every block of picture pixels into the display pixel over it, for
 // the display pixels in `target`. Each display pixel depends only on its own
@@ -59,13 +58,13 @@ void reduceInto(const QImage &picture, QImage &display, const QRect &target)
 
 class PictureCanvas : public QWidget
 {
-  public:
+public:
     explicit PictureCanvas(PictureView *view) : QWidget(nullptr), m_view(view)
     {
         setMouseTracking(true);
     }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
@@ -105,7 +104,7 @@ class PictureCanvas : public QWidget
         emit m_view->mouseUp(event->button(), at.x(), at.y());
     }
 
-  private:
+private:
     void paintTexts(QPainter &painter)
     {
         const double sx = m_view->scaleX(), sy = m_view->scaleY();

@@ -26,7 +26,7 @@ struct PictureText {
 class PictureView : public QScrollArea
 {
     Q_OBJECT
-  public:
+public:
     explicit PictureView(QWidget *parent = nullptr);
 
     // Loads the picture and remembers its full path; a file that cannot be
@@ -65,13 +65,13 @@ class PictureView : public QScrollArea
     int mouseToPictureX(int x) const;
     int mouseToPictureY(int y) const;
 
-  signals:
+signals:
     // Positions are in mouseWidget() coordinates.
     void mouseDown(Qt::MouseButton button, int x, int y);
     void mouseMove(int x, int y);
     void mouseUp(Qt::MouseButton button, int x, int y);
 
-  private:
+private:
     friend class PictureCanvas;
     double scaleX() const;
     double scaleY() const;

@@ -5,8 +5,7 @@
 
 #include <QTreeWidget>
 
-namespace
-{
+namespace {
 
 constexpr Qt::ItemFlags nodeFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable |
                                     Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;

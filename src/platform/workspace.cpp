@@ -9,8 +9,7 @@ QString DataDir;
 QString GenDir;
 int EditMode = 0;
 
-namespace
-{
+namespace {
 QString runningExecutable;
 }
 

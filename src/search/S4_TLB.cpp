@@ -6,8 +6,7 @@
 #include "comsearchserver.h"
 #endif
 
-namespace
-{
+namespace {
 
 std::unique_ptr<SearchServer> createDefaultServer()
 {

@@ -16,8 +16,7 @@
 
 TForm3 *Form3 = nullptr;
 
-namespace
-{
+namespace {
 
 QListWidget *makeList(const char *name, int left, int width, QWidget *parent)
 {

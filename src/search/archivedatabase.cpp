@@ -10,8 +10,7 @@
 #include <QVariant>
 #include <atomic>
 
-namespace
-{
+namespace {
 
 const QString Driver = QStringLiteral("QSQLITE");
 // Tells our archive from any other SQLite file.

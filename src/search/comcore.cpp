@@ -6,10 +6,8 @@
 // Brings the OLE and automation declarations with it.
 #include <windows.h>
 
-namespace s4com
-{
-namespace
-{
+namespace s4com {
+namespace {
 
 const CLSID ClassId = {
     0xA98E5222, 0xFC61, 0x11D1, {0xA0, 0x8E, 0x00, 0x20, 0xAF, 0x67, 0xC8, 0x68}};

@@ -9,8 +9,7 @@
 #include <memory>
 #include <string>
 
-namespace s4com
-{
+namespace s4com {
 
 // A failed call or creation: the server's description (its COM error object)
 // or the system's text for the code.

@@ -4,8 +4,7 @@
 
 #include "comcore.h"
 
-namespace
-{
+namespace {
 
 // wchar_t is UTF-16 on Windows, so texts cross unchanged in both directions.
 class ComSearchServer : public SearchServer

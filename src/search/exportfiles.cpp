@@ -8,8 +8,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // Plain files of `folder` whose names start with `prefix` and end with
 // `ending`, letter case ignored, in name order.

@@ -58,7 +58,8 @@ void AddArtBranch(ImportWalk &walk, const TArtData &entry, std::vector<TreeNode>
     walk.ancestors.removeLast();
 }
 
-void importSelection(ImportWalk &walk, CatalogTree &imported, const std::function<void()> &beforeImport)
+void importSelection(ImportWalk &walk, CatalogTree &imported,
+                     const std::function<void()> &beforeImport)
 {
     SearchServer &server = walk.server;
     server.OpenArchive();

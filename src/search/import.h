@@ -32,4 +32,5 @@ void AddArtBranch(ImportWalk &walk, const TArtData &entry, std::vector<TreeNode>
 // archive has said it has something to import, before anything is read. The
 // imported assembly is appended to `imported` as it is read, so a failing
 // call leaves what was read so far there.
-void importSelection(ImportWalk &walk, CatalogTree &imported, const std::function<void()> &beforeImport);
+void importSelection(ImportWalk &walk, CatalogTree &imported,
+                     const std::function<void()> &beforeImport);

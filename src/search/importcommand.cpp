@@ -76,7 +76,8 @@ void importIntoTreeView(QTreeWidget *target, QWidget *parent)
         throw IpcatError(QStringLiteral("Состав изделия замкнут сам на себя: сборки %1 входят в "
                                         "собственный состав. Они добавлены в дерево один раз, без "
                                         "повторного раскрытия.")
-                             .arg(QStringLiteral("\"") + walk.repeated.join(QStringLiteral("\", \"")) +
+                             .arg(QStringLiteral("\"") +
+                                  walk.repeated.join(QStringLiteral("\", \"")) +
                                   QStringLiteral("\"")));
     }
 }

@@ -10,8 +10,7 @@
 #include <QSet>
 #include <cmath>
 
-namespace
-{
+namespace {
 
 QString syntaxProblem(QJsonParseError::ParseError error)
 {

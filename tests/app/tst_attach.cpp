@@ -16,8 +16,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-namespace
-{
+namespace {
 
 // Selects a listed specification file by name, as a click would.
 void selectSpecFile(TForm1 *form, const QString &name)

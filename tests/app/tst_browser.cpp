@@ -1,10 +1,10 @@
 #include "app/Unit1.h"
 #include "app/Unit11.h"
 #include "editor/Unit7.h"
+#include "modal.h"
 #include "platform/filelistbox.h"
 #include "platform/pictureview.h"
 #include "platform/workspace.h"
-#include "modal.h"
 #include "programfixture.h"
 
 #include <QListWidget>
@@ -77,7 +77,8 @@ void answerEditor(EditorVisit *visit)
 void fillAssembly(ProgramFixture &program)
 {
     program.addNoneJpg();
-    writeBytes(program.path(QStringLiteral("SP/НЦ_SP.Dat")), cp("1|А.01|Корпус|1|шт|\r\nРаздел\r\n"));
+    writeBytes(program.path(QStringLiteral("SP/НЦ_SP.Dat")),
+               cp("1|А.01|Корпус|1|шт|\r\nРаздел\r\n"));
     writeBytes(program.path(QStringLiteral("SP/Пусто_SP.Dat")), "");
     writeJpeg(program.path(QStringLiteral("Pic/НЦ/нц_ОБЩИЙ ВИД.jpg")), 400, 300, 0x2040a0);
     writeJpeg(program.path(QStringLiteral("Pic/НЦ/НЦ_Вид А.Jpg")), 200, 100, 0x00a000);
@@ -107,7 +108,8 @@ void TestBrowser::clickShowsLinesAndGeneralView()
     TForm1 *form = program.start();
     const QByteArray before = readBytes(program.path(QStringLiteral("Pic/НЦ/нц_ОБЩИЙ ВИД.jpg")));
     clickSpecFile(form, QStringLiteral("НЦ_SP.Dat"));
-    QCOMPARE(entries(form->ListBox1), QStringList({QStringLiteral("1|А.01|Корпус|1|шт|"), QStringLiteral("Раздел")}));
+    QCOMPARE(entries(form->ListBox1),
+             QStringList({QStringLiteral("1|А.01|Корпус|1|шт|"), QStringLiteral("Раздел")}));
     PictureView *view = form->ImageEnVect1;
     QCOMPARE(view->fileName(), program.path(QStringLiteral("Pic/НЦ/нц_ОБЩИЙ ВИД.jpg")));
     // Black text on a white box from (10, 10), 40 pixels high; the picture
@@ -121,7 +123,8 @@ void TestBrowser::clickShowsLinesAndGeneralView()
             white += c.lightness() > 240;
         }
     }
-    QVERIFY2(black > 100 && white > 1000, qPrintable(QStringLiteral("%1 %2").arg(black).arg(white)));
+    QVERIFY2(black > 100 && white > 1000,
+             qPrintable(QStringLiteral("%1 %2").arg(black).arg(white)));
     QVERIFY(picture.pixelColor(5, 5).blue() > 120);
     QVERIFY(picture.pixelColor(10, 9).blue() > 120);
     QVERIFY(picture.pixelColor(300, 200).blue() > 120);
@@ -140,7 +143,9 @@ void TestBrowser::clickWithoutGeneralViewShowsPlaceholder()
     QCOMPARE(form->ListBox1->count(), 0);
     QCOMPARE(form->ImageEnVect1->fileName(), program.path("None.jpg"));
     QCOMPARE(form->ImageEnVect1->zoom(), 0.5);
-    QCOMPARE(form->ImageEnVect1->picture(), QImage(program.path("None.jpg")).convertToFormat(form->ImageEnVect1->picture().format()));
+    QCOMPARE(
+        form->ImageEnVect1->picture(),
+        QImage(program.path("None.jpg")).convertToFormat(form->ImageEnVect1->picture().format()));
 }
 
 void TestBrowser::clickFailuresKeepWhatWasShown()

@@ -18,8 +18,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-namespace
-{
+namespace {
 
 template <typename T> T *child(QObject *owner, const char *name)
 {

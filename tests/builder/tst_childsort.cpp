@@ -59,7 +59,7 @@ QStringList randomChildren(QRandomGenerator &random, int count, int range)
 class TestChildSort : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void order_data();
     void order();
     void failureMovesNothing_data();

@@ -65,7 +65,7 @@ QStringList items(const QComboBox *box)
 class TestEntryDialogs : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { seenMessages().clear(); }
     void dialogLayouts();
     void typedSection();

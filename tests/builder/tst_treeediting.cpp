@@ -10,7 +10,7 @@
 class TestTreeEditing : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { seenMessages().clear(); }
     void layout();
     void resizeSplitsColumns();

@@ -38,7 +38,7 @@ QStringList filesIn(const QString &folder)
 class TestTreeFiles : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { seenMessages().clear(); }
     void saveCatalog_data();
     void saveCatalog();

@@ -10,8 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 TreeNode node(const char *text, std::vector<TreeNode> children = {})
 {

@@ -15,7 +15,7 @@
 // having been seen hidden in between.
 class Answers : public QObject
 {
-  public:
+public:
     Answers()
     {
         qApp->installEventFilter(this);
@@ -27,7 +27,7 @@ class Answers : public QObject
     bool done() const { return m_queue.empty(); }
     void clear() { m_queue.clear(); }
 
-  protected:
+protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
         if (event->type() == QEvent::Show && object == m_answered)
@@ -35,7 +35,7 @@ class Answers : public QObject
         return false;
     }
 
-  private:
+private:
     void tick()
     {
         QWidget *modal = QApplication::activeModalWidget();

@@ -9,7 +9,7 @@
 class TestAnnotation : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void roundTrip_data();
     void roundTrip();
     void notAMark();

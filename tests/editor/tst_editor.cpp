@@ -22,8 +22,7 @@
 #include <QTimer>
 #include <deque>
 
-namespace
-{
+namespace {
 
 const QColor White(255, 255, 255);
 const QColor Blue(0, 0, 255);
@@ -106,7 +105,7 @@ QImage flatPicture(int width, int height)
 class TestEditor : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void formShow_data();
@@ -129,7 +128,7 @@ class TestEditor : public QObject
     void pictureVanished();
     void lowerCaseExtension();
 
-  private:
+private:
     PictureView *view() const { return Form7->ImageEnVect1; }
     QString folder() const { return PicDir + QStringLiteral("Насос/"); }
     // The main window's hand-over: picture, lists, picker, edit mode.

@@ -4,8 +4,7 @@
 
 #include <QTest>
 
-namespace
-{
+namespace {
 
 const QColor Red(255, 0, 0);
 
@@ -57,7 +56,7 @@ void checkPoints(Picture &picture, const Points &drawn, const Points &clear, con
 class TestMarks : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void strelka_data();
     void strelka();
     void razrez_data();

@@ -14,7 +14,7 @@
 class TestPicker : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void listsPicturesWhateverTheCase();
@@ -25,7 +25,7 @@ class TestPicker : public QObject
     void emptyFolder();
     void preview();
 
-  private:
+private:
     QString folder(const QString &name) const { return m_program->path("Pic/" + name + "/"); }
     void picture(const QString &path, QSize size = {40, 30})
     {

@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
@@ -37,7 +36,7 @@ int count(const QImage &image, const QRect &area, const QColor &color)
 class TestPictureView : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void loadKeepsPathAndSize();
     void badPictures_data();
     void badPictures();

@@ -7,8 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 const char Product[] = R"({
   "objects": [

@@ -1,11 +1,11 @@
 #include "app/Unit1.h"
+#include "modal.h"
 #include "platform/filelistbox.h"
 #include "platform/workspace.h"
-#include "search/Unit3.h"
-#include "search/exportfiles.h"
-#include "modal.h"
 #include "programfixture.h"
 #include "scriptedserver.h"
+#include "search/Unit3.h"
+#include "search/exportfiles.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -83,9 +83,12 @@ void TestExport::fileNamePart_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-    QTest::newRow("backslash") << "C:\\SP\\A_SP.Dat" << "A_SP.Dat";
-    QTest::newRow("slash") << "/w/SP/A_SP.Dat" << "A_SP.Dat";
-    QTest::newRow("bare") << "A.Dat" << "A.Dat";
+    QTest::newRow("backslash") << "C:\\SP\\A_SP.Dat"
+                               << "A_SP.Dat";
+    QTest::newRow("slash") << "/w/SP/A_SP.Dat"
+                           << "A_SP.Dat";
+    QTest::newRow("bare") << "A.Dat"
+                          << "A.Dat";
 }
 
 void TestExport::fileNamePart()
@@ -107,7 +110,8 @@ void TestExport::layout()
     QCOMPARE(Form3->Button1->text(), QStringLiteral("Закрыть"));
     QCOMPARE(Form3->Button1->size(), QSize(75, 22));
     QCOMPARE(Form3->Button1->mapTo(Form3, QPoint(0, 0)).x() + 75, 813);
-    QVERIFY(Form3->Button2->mapTo(Form3, QPoint(0, 0)).x() < Form3->Button1->mapTo(Form3, QPoint(0, 0)).x());
+    QVERIFY(Form3->Button2->mapTo(Form3, QPoint(0, 0)).x() <
+            Form3->Button1->mapTo(Form3, QPoint(0, 0)).x());
     QCOMPARE(Form3->Label1->mapTo(Form3, QPoint(0, 0)), QPoint(8, 629 - 24 + 6));
 }
 
@@ -120,7 +124,8 @@ void TestExport::listsFromTheSelectedFile()
     answerNextModal([](QWidget *widget) { widget->close(); });
     form->Search2Click();
     QCOMPARE(Form3->windowTitle(), QStringLiteral("НЦ_50"));
-    QCOMPARE(entries(Form3->ListBox1), QStringList{program.path(QStringLiteral("SP/НЦ_50_SP.Dat"))});
+    QCOMPARE(entries(Form3->ListBox1),
+             QStringList{program.path(QStringLiteral("SP/НЦ_50_SP.Dat"))});
     QCOMPARE(entries(Form3->ListBox2),
              QStringList({program.path(QStringLiteral("Pic/НЦ_50/НЦ_50_Б.JPG")),
                           program.path(QStringLiteral("Pic/НЦ_50/НЦ_50_Общий вид.Jpg"))}));
@@ -189,7 +194,8 @@ void TestExport::refusedFilesAreNamed()
     QVERIFY(message.contains(program.path(QStringLiteral("Pic/НЦ_50/НЦ_50_Б.JPG"))));
     QVERIFY(message.contains(program.path(QStringLiteral("DATA/НЦ_50_Б.Dat"))));
     QCOMPARE(archive->files.size(), 4);
-    QCOMPARE(readBytes(program.path(QStringLiteral("SearchWork/НЦ_50_Б.Dat"))), QByteArray("stale"));
+    QCOMPARE(readBytes(program.path(QStringLiteral("SearchWork/НЦ_50_Б.Dat"))),
+             QByteArray("stale"));
 }
 
 void TestExport::missingExchangeFolderEntersNothing()

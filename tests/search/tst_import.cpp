@@ -1,8 +1,8 @@
 #include "catalog/error.h"
-#include "search/import.h"
-#include "search/importcommand.h"
 #include "modal.h"
 #include "scriptedserver.h"
+#include "search/import.h"
+#include "search/importcommand.h"
 
 #include <QMessageBox>
 #include <QTest>
@@ -14,7 +14,8 @@ namespace {
 QStringList outline(const QTreeWidget *tree)
 {
     QStringList lines;
-    std::function<void(const QTreeWidgetItem *, int)> walk = [&](const QTreeWidgetItem *item, int depth) {
+    std::function<void(const QTreeWidgetItem *, int)> walk = [&](const QTreeWidgetItem *item,
+                                                                 int depth) {
         lines.append(QString(depth, u'.') + item->text(0));
         for (int i = 0; i < item->childCount(); ++i)
             walk(item->child(i), depth + 1);
@@ -71,12 +72,24 @@ void TestImport::readArtData_data()
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("quantity");
     QTest::addColumn<QString>("text");
-    QTest::newRow("plain") << "5" << "2 шт" << "5|Д|Деталь|2|шт|";
-    QTest::newRow("empty position") << "" << "2 шт" << "0|Д|Деталь|2|шт|";
-    QTest::newRow("two spaces") << "1" << "2 шт 3" << "1|Д|Деталь|2|шт 3|";
-    QTest::newRow("no space") << "1" << "5" << "1|Д|Деталь||5|";
-    QTest::newRow("empty quantity") << "1" << "" << "1|Д|Деталь|||";
-    QTest::newRow("foreign characters") << "1" << "2 m³" << "1|Д|Деталь|2|m?|";
+    QTest::newRow("plain") << "5"
+                           << "2 шт"
+                           << "5|Д|Деталь|2|шт|";
+    QTest::newRow("empty position") << ""
+                                    << "2 шт"
+                                    << "0|Д|Деталь|2|шт|";
+    QTest::newRow("two spaces") << "1"
+                                << "2 шт 3"
+                                << "1|Д|Деталь|2|шт 3|";
+    QTest::newRow("no space") << "1"
+                              << "5"
+                              << "1|Д|Деталь||5|";
+    QTest::newRow("empty quantity") << "1"
+                                    << ""
+                                    << "1|Д|Деталь|||";
+    QTest::newRow("foreign characters") << "1"
+                                        << "2 m³"
+                                        << "1|Д|Деталь|2|m?|";
 }
 
 void TestImport::readArtData()
@@ -92,12 +105,14 @@ void TestImport::readArtData()
     const auto server = CoTS4App::Create();
     server->Connect();
     const TArtData entry = ReadArtData(*server, id);
-    QCOMPARE(MakeNodeText(entry.Position, entry.Designation, entry.Name, entry.Quantity, entry.UnitName),
-             text);
+    QCOMPARE(
+        MakeNodeText(entry.Position, entry.Designation, entry.Name, entry.Quantity, entry.UnitName),
+        text);
     QCOMPARE(entry.Id, id);
     QCOMPARE(entry.Kind, 4);
-    QCOMPARE(archive->calls.mid(1), QStringList({QStringLiteral("OpenObject(%1)").arg(id), "GetDesignation", "GetName",
-                                                 "GetKind", "GetPosition", "GetQuantity", "CloseObject"}));
+    QCOMPARE(archive->calls.mid(1),
+             QStringList({QStringLiteral("OpenObject(%1)").arg(id), "GetDesignation", "GetName",
+                          "GetKind", "GetPosition", "GetQuantity", "CloseObject"}));
 }
 
 void TestImport::importsTheWholeStructure()
@@ -146,8 +161,8 @@ void TestImport::nothingSelectedLeavesTheTree()
     tree.addTopLevelItem(new QTreeWidgetItem(QStringList{"старый"}));
     importIntoTreeView(&tree, nullptr);
     QCOMPARE(outline(&tree), QStringList{"старый"});
-    QCOMPARE(archive->calls, QStringList({"Connect", "OpenArchive", "LoadSelection", "GetSelectionCount",
-                                          "CloseArchive"}));
+    QCOMPARE(archive->calls, QStringList({"Connect", "OpenArchive", "LoadSelection",
+                                          "GetSelectionCount", "CloseArchive"}));
 }
 
 void TestImport::notAnAssemblyAddsNothing()
@@ -195,7 +210,8 @@ void TestImport::loopsEnd()
     } catch (const IpcatError &error) {
         QVERIFY2(error.message().contains(QStringLiteral("\"А\"")), qPrintable(error.message()));
     }
-    QCOMPARE(outline(&tree), QStringList({"0|А|Верхняя|||", ".1|Б|Нижняя|1|шт|", "..1|А|Верхняя|1|шт|"}));
+    QCOMPARE(outline(&tree),
+             QStringList({"0|А|Верхняя|||", ".1|Б|Нижняя|1|шт|", "..1|А|Верхняя|1|шт|"}));
 }
 
 QTEST_MAIN(TestImport)

@@ -9,8 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 using Script = std::function<void(LocalArchive &)>;
 

@@ -6,13 +6,13 @@
 #include "builder/Unit4.h"
 #include "builder/buildertreeview.h"
 #include "editor/Unit7.h"
+#include "modal.h"
 #include "platform/filelistbox.h"
 #include "platform/pictureview.h"
+#include "programfixture.h"
 #include "search/Unit3.h"
 #include "search/archivedatabase.h"
 #include "search/structurefile.h"
-#include "modal.h"
-#include "programfixture.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -100,7 +100,8 @@ void TestRoad::oneAssembly()
         Form4->Search2Click();
         QTreeWidget *source = Form4->TreeView2;
         QCOMPARE(source->topLevelItemCount(), 1);
-        QCOMPARE(source->topLevelItem(0)->text(0), QStringLiteral("0|НЦ-50.00.000|Насос центробежный НЦ-50|||"));
+        QCOMPARE(source->topLevelItem(0)->text(0),
+                 QStringLiteral("0|НЦ-50.00.000|Насос центробежный НЦ-50|||"));
 
         answerInput(QStringLiteral("Насос НЦ-50"));
         Form4->N9Click();
@@ -132,7 +133,8 @@ void TestRoad::oneAssembly()
     form->FileListBox1->setItemIndex(form->FileListBox1->row(listed.first()));
     form->FileListBox1Click();
     QCOMPARE(form->ListBox1->count(), 9);
-    attachPicture(form, QStringLiteral("Корпус насоса - общий вид.jpg"), false, QStringLiteral("Общий вид"));
+    attachPicture(form, QStringLiteral("Корпус насоса - общий вид.jpg"), false,
+                  QStringLiteral("Общий вид"));
     attachPicture(form, QStringLiteral("Насос НЦ-50 - вид А.jpg"), false, QStringLiteral("Вид А"));
     form->FileListBox1Click();
     QCOMPARE(form->ImageEnVect1->fileName(),
@@ -141,7 +143,8 @@ void TestRoad::oneAssembly()
     // The editor: a call-out for position 3 on view A, saved.
     answerNextModal([](QWidget *widget) {
         QCOMPARE(widget, Form11);
-        const auto items = Form11->FileListBox1->findItems(QStringLiteral("НЦ-50.01.000_Вид А.Jpg"), Qt::MatchExactly);
+        const auto items = Form11->FileListBox1->findItems(QStringLiteral("НЦ-50.01.000_Вид А.Jpg"),
+                                                           Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
         Form11->FileListBox1->setItemIndex(Form11->FileListBox1->row(items.first()));
         Form11->Button1Click();
@@ -182,10 +185,12 @@ void TestRoad::oneAssembly()
         QCOMPARE(db.fileContent(file.number).size(), file.size);
     }
     entered.sort();
-    QCOMPARE(entered, QStringList({QStringLiteral("НЦ-50.01.000_SP.Dat"), QStringLiteral("НЦ-50.01.000_Вид А.Dat"),
+    QCOMPARE(entered, QStringList({QStringLiteral("НЦ-50.01.000_SP.Dat"),
+                                   QStringLiteral("НЦ-50.01.000_Вид А.Dat"),
                                    QStringLiteral("НЦ-50.01.000_Вид А.Jpg"),
                                    QStringLiteral("НЦ-50.01.000_Общий вид.Jpg")}));
-    QCOMPARE(db.fileContent(db.files(bodyId).first().number), readBytes(program.path("SP/" + specName)));
+    QCOMPARE(db.fileContent(db.files(bodyId).first().number),
+             readBytes(program.path("SP/" + specName)));
 }
 
 QTEST_MAIN(TestRoad)

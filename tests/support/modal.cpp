@@ -10,8 +10,7 @@
 #include <QTimer>
 #include <deque>
 
-namespace
-{
+namespace {
 
 std::deque<std::function<void(QWidget *)>> &queue()
 {

@@ -11,8 +11,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-namespace
-{
+namespace {
 
 const char Usage[] = R"(Использование: ipcat-archive [--archive ФАЙЛ] КОМАНДА
   create                      создать пустой архив
