@@ -13,6 +13,7 @@
 #include "platform/filelistbox.h"
 #include "platform/files.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
 #include "platform/picturebox.h"
 #include "platform/pictureview.h"
 #include "platform/treewidget.h"
@@ -36,23 +37,6 @@
 TForm1 *Form1 = nullptr;
 
 namespace {
-
-QFrame *makePanel(const QString &name, QWidget *parent)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    return panel;
-}
-
-QBoxLayout *fillLayout(QBoxLayout::Direction direction, QWidget *owner)
-{
-    auto *layout = new QBoxLayout(direction, owner);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    return layout;
-}
 
 QPushButton *makeButton(const QString &name, const QString &caption, int left, int width,
                         QWidget *parent)

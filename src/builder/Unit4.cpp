@@ -13,6 +13,7 @@
 #include "catalog/specgen.h"
 #include "catalog/treefile.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
 #include "platform/treewidget.h"
 #include "platform/workspace.h"
 #include "search/importcommand.h"
@@ -32,22 +33,6 @@ TForm4 *Form4 = nullptr;
 int DragKind = 0;
 
 namespace {
-
-QFrame *makePanel(const QString &name, QWidget *parent)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    return panel;
-}
-
-void fillWith(QFrame *panel, QWidget *content)
-{
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(content);
-}
 
 const QTreeWidgetItem *parentOf(const QTreeWidgetItem *item)
 {

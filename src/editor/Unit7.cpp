@@ -11,6 +11,7 @@
 #include "marks.h"
 #include "names.h"
 #include "platform/guard.h"
+#include "platform/panels.h"
 #include "platform/pictureview.h"
 #include "platform/textentry.h"
 #include "platform/workspace.h"
@@ -31,23 +32,6 @@
 TForm7 *Form7 = nullptr;
 
 namespace {
-
-QFrame *makePanel(const QString &name, QWidget *parent)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    return panel;
-}
-
-QBoxLayout *fillLayout(QBoxLayout::Direction direction, QWidget *owner)
-{
-    auto *layout = new QBoxLayout(direction, owner);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    return layout;
-}
 
 QListWidget *makeList(const QString &name, QWidget *parent)
 {

@@ -9,6 +9,9 @@
 QImage readPicture(const QString &path)
 {
     QImageReader reader(path);
+    // Scanned drawings may be large; the limit only guards against a header
+    // that claims an absurd size.
+    reader.setAllocationLimit(1024);
     const QImage image = reader.read();
     if (image.isNull()) {
         const QString why = !QFileInfo::exists(path) ? QStringLiteral("файл не найден")

@@ -1,6 +1,7 @@
 #include "pictureview.h"
 
 #include "catalog/error.h"
+#include "picturebox.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -135,23 +136,15 @@ PictureView::PictureView(QWidget *parent) : QScrollArea(parent), m_canvas(new Pi
 
 void PictureView::loadFile(const QString &path)
 {
-    QImageReader reader(path);
-    // Scanned drawings may be large; the limit only guards against a header
-    // that claims an absurd size.
-    reader.setAllocationLimit(1024);
     // The reduced copy is rebuilt from whichever picture is shown afterwards;
     // dropping it first keeps no more than two pictures in memory while decoding.
     m_display = QImage();
-    QImage image = reader.read();
-    if (image.isNull()) {
-        const QString why = !QFileInfo::exists(path) ? QStringLiteral("файл не найден")
-                            : QFileInfo(path).size() == 0
-                                ? QStringLiteral("файл пуст")
-                                : QStringLiteral("файл повреждён или не является изображением (%1)")
-                                      .arg(reader.errorString());
+    QImage image;
+    try {
+        image = readPicture(path);
+    } catch (...) {
         m_canvas->update();
-        throw IpcatError(
-            QStringLiteral("Не удаётся открыть изображение \"%1\": %2.").arg(path, why));
+        throw;
     }
     m_surface.finish();
     if (image.format() != QImage::Format_RGB32)

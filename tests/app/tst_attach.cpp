@@ -18,15 +18,6 @@
 
 namespace {
 
-// Selects a listed specification file by name, as a click would.
-void selectSpecFile(TForm1 *form, const QString &name)
-{
-    form->Sp1Click();
-    const auto items = form->FileListBox1->findItems(name, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    form->FileListBox1->setItemIndex(form->FileListBox1->row(items.first()));
-}
-
 // Answers TForm8: chooses the kind and types the text, then "ОК".
 void answerForm8(bool section, const QString &text)
 {

@@ -31,10 +31,7 @@ void selectListed(TForm1 *form, const QString &name)
 
 void clickSpecFile(TForm1 *form, const QString &name)
 {
-    form->Sp1Click();
-    const auto items = form->FileListBox1->findItems(name, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    form->FileListBox1->setItemIndex(form->FileListBox1->row(items.first()));
+    selectSpecFile(form, name);
     form->FileListBox1Click();
 }
 

@@ -39,14 +39,6 @@ void fillWorkspace(ProgramFixture &program)
     writeBytes(program.path(QStringLiteral("DATA/НЦ_5_Вид А.Dat")), "#1*2*3*4*5\r\n");
 }
 
-void selectSpecFile(TForm1 *form, const QString &name)
-{
-    form->Sp1Click();
-    const auto items = form->FileListBox1->findItems(name, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    form->FileListBox1->setItemIndex(form->FileListBox1->row(items.first()));
-}
-
 // Opens the export window from the menu and presses "Занести" in it.
 void exportFromMenu(TForm1 *form, int messageButton = QMessageBox::Ok)
 {

@@ -126,11 +126,8 @@ void TestRoad::oneAssembly()
     QCOMPARE(form->TreeView1->topLevelItem(0)->text(0), QStringLiteral("Насос НЦ-50"));
 
     // The main window: the specification file, two pictures attached.
-    form->Sp1Click();
     const QString specName = QStringLiteral("НЦ-50.01.000_SP.Dat");
-    const auto listed = form->FileListBox1->findItems(specName, Qt::MatchExactly);
-    QCOMPARE(listed.size(), 1);
-    form->FileListBox1->setItemIndex(form->FileListBox1->row(listed.first()));
+    selectSpecFile(form, specName);
     form->FileListBox1Click();
     QCOMPARE(form->ListBox1->count(), 9);
     attachPicture(form, QStringLiteral("Корпус насоса - общий вид.jpg"), false,

@@ -1,6 +1,8 @@
 #include "programfixture.h"
 
+#include "app/Unit1.h"
 #include "app/program.h"
+#include "platform/filelistbox.h"
 #include "catalog/codec.h"
 
 #include <QColor>
@@ -60,4 +62,13 @@ void writeJpeg(const QString &path, int width, int height, unsigned rgb)
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(rgb));
     image.save(path, "JPG");
+}
+
+void selectSpecFile(TForm1 *form, const QString &name)
+{
+    form->Sp1Click();
+    const auto items = form->FileListBox1->findItems(name, Qt::MatchExactly);
+    if (items.isEmpty())
+        qFatal("%s is not listed", qPrintable(name));
+    form->FileListBox1->setItemIndex(form->FileListBox1->row(items.first()));
 }

@@ -37,3 +37,7 @@ QByteArray cp(const char *utf8);
 
 // Writes a small JPEG picture of one colour.
 void writeJpeg(const QString &path, int width = 64, int height = 48, unsigned rgb = 0x3060c0);
+
+// "Файлы SP", then the listed specification file selected as a click would
+// select it (without the click's handler).
+void selectSpecFile(TForm1 *form, const QString &name);
