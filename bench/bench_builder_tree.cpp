@@ -1,6 +1,7 @@
 // Loads a 100,000-node tree file into the builder's catalogue tree and shows
 // it, then saves it back from the tree; beside the plain file load and the
 // plain save of the same tree, measured in the same run.
+#include "benchtree.h"
 #include "benchutil.h"
 #include "builder/Unit4.h"
 #include "builder/buildertreeview.h"
@@ -13,30 +14,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-namespace {
-
-CatalogTree makeTree(int count)
-{
-    QRandomGenerator random(1251);
-    CatalogTree tree;
-    std::vector<TreeNode *> path;
-    for (int i = 0; i < count; ++i) {
-        const int depth =
-            path.empty() ? 0 : int(random.bounded(std::min<int>(int(path.size()), 6) + 1));
-        path.resize(size_t(depth));
-        std::vector<TreeNode> &siblings = depth == 0 ? tree : path.back()->children;
-        siblings.push_back({MakeNodeText(QString::number(i % 97 + 1),
-                                         QStringLiteral("АБВГ.%1.%2").arg(i / 1000).arg(i % 1000),
-                                         QStringLiteral("Корпус насоса №%1").arg(i),
-                                         QStringLiteral("2"), QStringLiteral("шт")),
-                            {}});
-        path.push_back(&siblings.back());
-    }
-    return tree;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -46,7 +23,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString path = dir.filePath("tree.dat");
     const QString copy = dir.filePath("copy.dat");
-    const CatalogTree tree = makeTree(count);
+    const CatalogTree tree = makeBenchTree(count, 6);
     SaveTreeFile(tree, path);
 
     TForm4 form;

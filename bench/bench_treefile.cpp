@@ -1,6 +1,7 @@
 // Saves and loads a tree file of a million nodes beside two baselines
 // measured in the same run: reading the bytes and splitting them into lines,
 // and writing the same bytes.
+#include "benchtree.h"
 #include "benchutil.h"
 #include "catalog/nodetext.h"
 #include "catalog/textfile.h"
@@ -12,30 +13,6 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-namespace {
-
-CatalogTree makeTree(int count)
-{
-    QRandomGenerator random(1251);
-    CatalogTree tree;
-    std::vector<TreeNode *> path;
-    for (int i = 0; i < count; ++i) {
-        const int depth =
-            path.empty() ? 0 : int(random.bounded(std::min<int>(int(path.size()), 5) + 1));
-        path.resize(size_t(depth));
-        std::vector<TreeNode> &siblings = depth == 0 ? tree : path.back()->children;
-        siblings.push_back({MakeNodeText(QString::number(i % 97 + 1),
-                                         QStringLiteral("АБВГ.%1.%2").arg(i / 1000).arg(i % 1000),
-                                         QStringLiteral("Корпус насоса №%1").arg(i),
-                                         QStringLiteral("2"), QStringLiteral("шт")),
-                            {}});
-        path.push_back(&siblings.back());
-    }
-    return tree;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -44,7 +21,7 @@ int main(int argc, char **argv)
     const QString path = dir.filePath("tree.dat");
     const QString copy = dir.filePath("bytes.dat");
 
-    CatalogTree tree = makeTree(count);
+    CatalogTree tree = makeBenchTree(count, 5);
     const double save = bestSeconds(3, [&] { SaveTreeFile(tree, path); });
     const QByteArray bytes = readFileBytes(path);
     const double megabytes = bytes.size() / 1e6;
