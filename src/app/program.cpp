@@ -14,12 +14,25 @@
 #include "search/Unit3.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 
 void setUpApplicationLook()
 {
     // Tahoma at 11 pixels; where it is missing Qt's font matching picks the
     // platform's nearest sans-serif face.
+#ifndef _WIN32
+    // Debian's Wine fonts carry a free Tahoma, Cyrillic included; with it the
+    // captions fit the widths the windows were laid out for.
+    static const bool added = [] {
+        const QString tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+        return QFontInfo(QFont(QStringLiteral("Tahoma"))).family() == QStringLiteral("Tahoma") ||
+               (QFile::exists(tahoma) && QFontDatabase::addApplicationFont(tahoma) >= 0);
+    }();
+    Q_UNUSED(added);
+#endif
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
