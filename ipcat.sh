@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite fonts-dejavu-core fonts-wine
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite fonts-dejavu-core fonts-wine qt6-translations-l10n
           g++-mingw-w64-x86-64)
 missing=()
 for package in "${packages[@]}"; do

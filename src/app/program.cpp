@@ -18,6 +18,9 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 void setUpApplicationLook()
 {
@@ -33,6 +36,15 @@ void setUpApplicationLook()
     }();
     Q_UNUSED(added);
 #endif
+    // Qt's own dialogs and buttons speak Russian like the rest of the program.
+    static QTranslator *translator = [] {
+        auto *qtTexts = new QTranslator(qApp);
+        if (qtTexts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtTexts);
+        return qtTexts;
+    }();
+    Q_UNUSED(translator);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
