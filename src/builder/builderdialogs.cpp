@@ -8,18 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-QString askText(QWidget *parent, const QString &caption, const QString &prompt,
-                const QString &defaultText)
-{
-    QInputDialog box(parent);
-    box.setWindowTitle(caption);
-    box.setLabelText(prompt);
-    box.setTextValue(defaultText);
-    if (auto *edit = box.findChild<QLineEdit *>())
-        restrictToCp1251(edit);
-    return box.exec() == QDialog::Accepted ? box.textValue() : defaultText;
-}
-
 bool askOkCancel(QWidget *parent, const QString &text, const QString &caption)
 {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok | QMessageBox::Cancel,

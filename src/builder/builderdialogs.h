@@ -1,15 +1,12 @@
 #pragma once
 // The small modal questions of the builder window.
 
+#include "platform/textentry.h"
+
 #include <QString>
 
 class QFileDialog;
 class QWidget;
-
-// An input box: the typed text on OK, `defaultText` when cancelled. The box
-// takes only characters the files can hold.
-QString askText(QWidget *parent, const QString &caption, const QString &prompt,
-                const QString &defaultText);
 
 // True when the user answers OK.
 bool askOkCancel(QWidget *parent, const QString &text, const QString &caption);

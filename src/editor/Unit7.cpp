@@ -357,15 +357,8 @@ QString TForm7::pickPicture()
 
 QString TForm7::askLabel(const QString &pictureName)
 {
-    const QString offered = defaultMarkLabel(pictureName);
-    QInputDialog box(this);
-    box.setInputMode(QInputDialog::TextInput);
-    box.setWindowTitle(QStringLiteral("ВВОД"));
-    box.setLabelText(QStringLiteral("Введите вид или разрез"));
-    box.setTextValue(offered);
-    if (auto *edit = box.findChild<QLineEdit *>())
-        restrictToCp1251(edit);
-    return box.exec() == QDialog::Accepted ? box.textValue() : offered;
+    return askText(this, QStringLiteral("ВВОД"), QStringLiteral("Введите вид или разрез"),
+                   defaultMarkLabel(pictureName));
 }
 
 void TForm7::appendLine(const QString &line)

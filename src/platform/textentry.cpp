@@ -3,6 +3,7 @@
 #include "catalog/codec.h"
 
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLineEdit>
 
 QValidator::State Cp1251Validator::validate(QString &input, int &) const
@@ -27,4 +28,19 @@ QWidget *Cp1251ItemDelegate::createEditor(QWidget *parent, const QStyleOptionVie
     if (auto *edit = qobject_cast<QLineEdit *>(editor))
         restrictToCp1251(edit);
     return editor;
+}
+
+QString askText(QWidget *parent, const QString &caption, const QString &prompt,
+                const QString &defaultText)
+{
+    QInputDialog box(parent);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    // Wide enough for its caption and a designation.
+    box.setMinimumWidth(320);
+    if (auto *edit = box.findChild<QLineEdit *>())
+        restrictToCp1251(edit);
+    return box.exec() == QDialog::Accepted ? box.textValue() : defaultText;
 }

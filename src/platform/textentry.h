@@ -18,6 +18,11 @@ public:
 void restrictToCp1251(QLineEdit *edit);
 void restrictToCp1251(QComboBox *combo);
 
+// An input box: caption, prompt and default; cancelling gives the default.
+// Its entry refuses characters the files cannot hold.
+QString askText(QWidget *parent, const QString &caption, const QString &prompt,
+                const QString &defaultText);
+
 // In-place editing of tree and list items with the same restriction.
 class Cp1251ItemDelegate : public QStyledItemDelegate
 {

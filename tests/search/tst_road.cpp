@@ -26,7 +26,7 @@
 
 namespace {
 
-const QString demo = QStringLiteral(IPCAT_TEST_DATA "/../../data/demo/");
+const QString demo = QStringLiteral(IPCAT_DEMO_DATA "/");
 const QString body = QStringLiteral("1|НЦ-50.01.000|Корпус насоса в сборе|1|шт|");
 
 QTreeWidgetItem *findNode(QTreeWidget *tree, const QString &text)
