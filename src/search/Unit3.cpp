@@ -41,6 +41,9 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Form3"));
     setFixedSize(813, 629);
+    // A fixed dialog frame: a title and a close box, nothing to resize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     ListBox1 = makeList("ListBox1", 0, 273, this);
     ListBox2 = makeList("ListBox2", 279, 266, this);
