@@ -36,6 +36,7 @@ void setUpApplicationLook()
     }();
     Q_UNUSED(added);
 #endif
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // Qt's own dialogs and buttons speak Russian like the rest of the program.
     static QTranslator *translator = [] {
         auto *qtTexts = new QTranslator(qApp);

@@ -3,6 +3,7 @@
 #include "catalog/treefile.h"
 #include "textentry.h"
 
+#include <QHeaderView>
 #include <QTreeWidget>
 
 namespace {
@@ -95,6 +96,10 @@ void setUpCatalogTreeWidget(QTreeWidget *widget)
     widget->setColumnCount(1);
     widget->setHeaderHidden(true);
     widget->setIndentation(19);
+    // Long entries scroll sideways instead of being cut short.
+    widget->setTextElideMode(Qt::ElideNone);
+    widget->header()->setStretchLastSection(false);
+    widget->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     widget->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     widget->setItemDelegate(new Cp1251ItemDelegate(widget));
 }
