@@ -368,11 +368,10 @@ void TForm1::FileListBox1Click()
         const QStringList lines = readTextLines(FileListBox1->filePath());
         ListBox1->clear();
         ListBox1->addItems(lines);
-        // A stem of "." or ".." names no picture folder of its own.
-        const bool ownFolder = stem != u"." && stem != u"..";
         const QString folder = PicDir + stem + QLatin1Char('/');
         const QString general =
-            ownFolder ? findFileNoCase(folder, stem + QStringLiteral("_Общий вид.Jpg")) : QString();
+            isFolderStem(stem) ? findFileNoCase(folder, stem + QStringLiteral("_Общий вид.Jpg"))
+                               : QString();
         if (general.isEmpty()) {
             ImageEnVect1->loadFile(BaseDir + QStringLiteral("None.jpg"));
             return;

@@ -16,9 +16,14 @@ QString editorStem(const QString &specFileName)
     return at < 0 ? QString() : specFileName.left(at);
 }
 
+bool isFolderStem(const QString &stem)
+{
+    return stem != u"." && stem != u"..";
+}
+
 QString pictureFolder(const QString &picDir, const QString &stem)
 {
-    if (stem == u"." || stem == u"..")
+    if (!isFolderStem(stem))
         throw IpcatError(
             QStringLiteral("Обозначение \"%1\" не годится для имени папки изображений: "
                            "папка оказалась бы вне папки \"%2\".")

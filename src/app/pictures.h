@@ -10,6 +10,8 @@ QString browserStem(const QString &specFileName);
 // first "_SP", empty when there is none.
 QString editorStem(const QString &specFileName);
 
+// False for "." and "..", which name no folder of their own.
+bool isFolderStem(const QString &stem);
 // picDir + stem + "/"; a stem that would lead out of picDir ("." or "..") is an error.
 QString pictureFolder(const QString &picDir, const QString &stem);
 // stem + "_" + suffix + ".Jpg"; a suffix holding a path separator is an error.

@@ -161,12 +161,6 @@ QImage PictureView::picture() const
     return m_picture;
 }
 
-QImage &PictureView::pictureForDrawing()
-{
-    m_surface.finish();
-    return m_picture;
-}
-
 void PictureView::pictureChanged()
 {
     m_surface.takeChangedRect();

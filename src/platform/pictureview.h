@@ -37,8 +37,7 @@ public:
     int pictureHeight() const { return m_picture.height(); }
 
     Q_INVOKABLE QImage picture() const;
-    // The pixels to draw on; call pictureChanged() after drawing.
-    QImage &pictureForDrawing();
+    // Resizes the canvas to the picture at the zoom and repaints it.
     void pictureChanged();
 
     // The drawing surface on the picture's pixels. Its pen, brush and font

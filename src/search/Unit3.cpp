@@ -93,16 +93,7 @@ void TForm3::Button2Click()
 {
     guarded(this, [&] {
         const ExportLists files = lists();
-        QStringList empty;
-        if (files.specFiles.isEmpty())
-            empty.append(QStringLiteral("файл спецификации"));
-        if (files.pictures.isEmpty())
-            empty.append(QStringLiteral("изображения"));
-        if (files.annotations.isEmpty())
-            empty.append(QStringLiteral("файлы позиций"));
-        if (!empty.isEmpty())
-            throw IpcatError(QStringLiteral("Ничего не занесено: не найдены %1 сборки \"%2\".")
-                                 .arg(empty.join(QStringLiteral(", ")), files.stem));
+        requireEveryGroup(files);
         const QString exchange = exchangeFolder(BaseDir);
         if (!QFileInfo(exchange).isDir())
             throw IpcatError(

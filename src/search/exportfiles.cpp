@@ -87,6 +87,20 @@ ExportLists collectExportFiles(const QString &specName, const QString &spDir, co
     return lists;
 }
 
+void requireEveryGroup(const ExportLists &lists)
+{
+    QStringList missing;
+    if (lists.specFiles.isEmpty())
+        missing.append(QStringLiteral("файл спецификации"));
+    if (lists.pictures.isEmpty())
+        missing.append(QStringLiteral("изображения"));
+    if (lists.annotations.isEmpty())
+        missing.append(QStringLiteral("файлы позиций"));
+    if (!missing.isEmpty())
+        throw IpcatError(QStringLiteral("Ничего не занесено: не найдены %1 сборки \"%2\".")
+                             .arg(missing.join(QStringLiteral(", ")), lists.stem));
+}
+
 QString exchangeFolder(const QString &baseDir)
 {
 #ifdef _WIN32

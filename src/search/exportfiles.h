@@ -23,6 +23,10 @@ struct ExportLists {
 ExportLists collectExportFiles(const QString &specName, const QString &spDir, const QString &picDir,
                                const QString &dataDir);
 
+// An export enters all three groups or nothing: a missing group is an error
+// naming it and the assembly.
+void requireEveryGroup(const ExportLists &lists);
+
 // The folder through which files enter the archive; the program never creates it.
 QString exchangeFolder(const QString &baseDir);
 

@@ -113,28 +113,6 @@ inline void answerInput(const QString &text, bool ok = true, QStringList *seen =
     });
 }
 
-// The answering timer answers a dialog once per showing and only notices a
-// closed dialog while it runs; run it once with no dialog up, so that the
-// same dialog shown again counts as a new showing.
-inline void forgetAnsweredDialog()
-{
-    answerNextModal([](QWidget *) {});
-    QTest::qWait(30);
-    clearModalAnswers();
-}
-
-// Types a full path into a file dialog: its folder, then the name in the
-// name box, as a user would (selectFile() leaves a focused box alone).
-inline void typeFileName(QFileDialog *dialog, const QString &path)
-{
-    const QFileInfo info(path);
-    dialog->setDirectory(info.absolutePath());
-    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    if (!edit)
-        qFatal("file dialog without a name box");
-    edit->setText(info.fileName());
-}
-
 // Answers the next file dialog with a path, or cancels it when the path is
 // empty; `seen` gets the dialog's name and folder.
 inline void answerFile(const QString &path, QStringList *seen = nullptr)

@@ -185,7 +185,6 @@ void TestEntryDialogs::cancelAndCloseBox()
     QCOMPARE(shape(b.catalog()), QStringLiteral("Насос"));
     QCOMPARE(Form5->ComboBox1->count(), 0);
 
-    forgetAnsweredDialog();
     answerSection([](TForm5 *dialog) {
         typeInto(dialog->ComboBox1->lineEdit(), QStringLiteral("Новый"));
         dialog->close();
@@ -194,7 +193,6 @@ void TestEntryDialogs::cancelAndCloseBox()
     QCOMPARE(shape(b.catalog()), QStringLiteral("Насос(Новый)"));
 
     // Escape is the cancel button's key.
-    forgetAnsweredDialog();
     answerSection([](TForm5 *dialog) {
         typeInto(dialog->ComboBox1->lineEdit(), QStringLiteral("Ещё"));
         QTest::keyClick(dialog, Qt::Key_Escape);
@@ -279,7 +277,6 @@ void TestEntryDialogs::manualEntry()
     QCOMPARE(seen, QStringList({"", "", "", "", "шт"}));
     QCOMPARE(shape(b.catalog()), expected);
     // The unit box keeps its last text for the next entry.
-    forgetAnsweredDialog();
     answerEntry({"4"}, &seen);
     b.form->N12Click();
     QCOMPARE(seen.last(), fields.value(4, QStringLiteral("шт")));
@@ -337,7 +334,6 @@ void TestEntryDialogs::editSection()
     b.form->N15Click();
     QCOMPARE(seen.mid(0, 4), QStringList({"", "", "", ""}));
     QCOMPARE(shape(b.catalog()), QStringLiteral("Насос(1|A|Корпус|1|шт|,Раздел)"));
-    forgetAnsweredDialog();
     answerEntry({"7", "C", "Крышка", "1", "шт"});
     b.form->N15Click();
     QCOMPARE(shape(b.catalog()), QStringLiteral("Насос(1|A|Корпус|1|шт|,7|C|Крышка|1|шт|)"));

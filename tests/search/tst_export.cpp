@@ -51,6 +51,29 @@ void exportFromMenu(TForm1 *form, int messageButton = QMessageBox::Ok)
     form->Search2Click();
 }
 
+// The workspace above over a scripted archive that holds the assembly; the
+// program starts on demand with its specification file selected.
+struct ExportRun {
+    std::shared_ptr<ScriptedArchive> archive = std::make_shared<ScriptedArchive>();
+    int id = archive->add(QStringLiteral("НЦ/50"), QStringLiteral("Насос"), 3);
+    ScriptedServerFactory factory{archive};
+    ProgramFixture program;
+    TForm1 *form = nullptr;
+
+    explicit ExportRun(bool exchangeFolder)
+    {
+        fillWorkspace(program);
+        if (exchangeFolder)
+            QDir().mkpath(program.path("SearchWork"));
+    }
+    TForm1 *start()
+    {
+        form = program.start();
+        selectSpecFile(form, QStringLiteral("НЦ_50_SP.Dat"));
+        return form;
+    }
+};
+
 } // namespace
 
 class TestExport : public QObject
@@ -130,14 +153,11 @@ void TestExport::listsFromTheSelectedFile()
 
 void TestExport::exportEntersEveryFile()
 {
-    auto archive = std::make_shared<ScriptedArchive>();
-    const int id = archive->add(QStringLiteral("НЦ/50"), QStringLiteral("Насос"), 3);
-    ScriptedServerFactory factory(archive);
-    ProgramFixture program;
-    fillWorkspace(program);
-    QDir().mkpath(program.path("SearchWork"));
-    TForm1 *form = program.start();
-    selectSpecFile(form, QStringLiteral("НЦ_50_SP.Dat"));
+    ExportRun run(true);
+    TForm1 *form = run.start();
+    const auto &archive = run.archive;
+    const ProgramFixture &program = run.program;
+    const int id = run.id;
     exportFromMenu(form);
     QVERIFY(modalAnswersDone());
     QCOMPARE(seenMessages(), QStringList{QStringLiteral("Занесено в архив")});
@@ -163,15 +183,12 @@ void TestExport::exportEntersEveryFile()
 
 void TestExport::refusedFilesAreNamed()
 {
-    auto archive = std::make_shared<ScriptedArchive>();
-    archive->add(QStringLiteral("НЦ/50"), QStringLiteral("Насос"), 3);
-    ScriptedServerFactory factory(archive);
-    ProgramFixture program;
-    fillWorkspace(program);
+    ExportRun run(false);
+    const auto &archive = run.archive;
+    const ProgramFixture &program = run.program;
     // A different file of the same name waits in the exchange folder.
     writeBytes(program.path(QStringLiteral("SearchWork/НЦ_50_Б.Dat")), "stale");
-    TForm1 *form = program.start();
-    selectSpecFile(form, QStringLiteral("НЦ_50_SP.Dat"));
+    TForm1 *form = run.start();
     answerNextModal([&](QWidget *) {
         // A picture is deleted after it was listed.
         QFile::remove(program.path(QStringLiteral("Pic/НЦ_50/НЦ_50_Б.JPG")));
@@ -192,13 +209,10 @@ void TestExport::refusedFilesAreNamed()
 
 void TestExport::missingExchangeFolderEntersNothing()
 {
-    auto archive = std::make_shared<ScriptedArchive>();
-    archive->add(QStringLiteral("НЦ/50"), QStringLiteral("Насос"), 3);
-    ScriptedServerFactory factory(archive);
-    ProgramFixture program;
-    fillWorkspace(program);
-    TForm1 *form = program.start();
-    selectSpecFile(form, QStringLiteral("НЦ_50_SP.Dat"));
+    ExportRun run(false);
+    const auto &archive = run.archive;
+    const ProgramFixture &program = run.program;
+    TForm1 *form = run.start();
     exportFromMenu(form);
     QCOMPARE(seenMessages().size(), 1);
     QVERIFY(seenMessages().first().contains(program.path("SearchWork")));
@@ -225,15 +239,10 @@ void TestExport::emptyListEntersNothing()
 
 void TestExport::serverFailureStopsThere()
 {
-    auto archive = std::make_shared<ScriptedArchive>();
-    archive->add(QStringLiteral("НЦ/50"), QStringLiteral("Насос"), 3);
+    ExportRun run(true);
+    const auto &archive = run.archive;
     archive->failOn("AddFile", 2, QStringLiteral("Архив отказал."));
-    ScriptedServerFactory factory(archive);
-    ProgramFixture program;
-    fillWorkspace(program);
-    QDir().mkpath(program.path("SearchWork"));
-    TForm1 *form = program.start();
-    selectSpecFile(form, QStringLiteral("НЦ_50_SP.Dat"));
+    TForm1 *form = run.start();
     exportFromMenu(form);
     QCOMPARE(seenMessages(), QStringList{QStringLiteral("Архив отказал.")});
     QCOMPARE(archive->files.size(), 1);

@@ -106,6 +106,16 @@ void clearModalAnswers()
     queue().clear();
 }
 
+void typeFileName(QFileDialog *dialog, const QString &path)
+{
+    const QFileInfo info(path);
+    dialog->setDirectory(info.absolutePath());
+    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (!edit)
+        qFatal("file dialog without a name box");
+    edit->setText(info.fileName());
+}
+
 void answerFileDialog(const QString &path)
 {
     answerNextModal([path](QWidget *widget) {
@@ -121,10 +131,7 @@ void answerFileDialog(const QString &path)
             dialog->reject();
             return;
         }
-        // The name goes into the dialog's name box as a user would type it.
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            edit->setText(QFileInfo(path).fileName());
+        typeFileName(dialog, path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }

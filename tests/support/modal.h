@@ -23,6 +23,12 @@ bool modalAnswersDone();
 // Drops any answers still queued.
 void clearModalAnswers();
 
+class QFileDialog;
+
+// Types a full path into a file dialog as a user would: its folder, then the
+// name in the name box (selectFile() leaves a focused box alone).
+void typeFileName(QFileDialog *dialog, const QString &path);
+
 // Answers the next modal file dialog by choosing `path`, or cancels it when
 // `path` is empty. The dialog's object name is recorded in seenMessages().
 void answerFileDialog(const QString &path);

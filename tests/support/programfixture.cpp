@@ -2,8 +2,8 @@
 
 #include "app/Unit1.h"
 #include "app/program.h"
-#include "platform/filelistbox.h"
 #include "catalog/codec.h"
+#include "platform/filelistbox.h"
 
 #include <QColor>
 #include <QDir>
