@@ -38,9 +38,11 @@ QString askText(QWidget *parent, const QString &caption, const QString &prompt,
     box.setWindowTitle(caption);
     box.setLabelText(prompt);
     box.setTextValue(defaultText);
-    // Wide enough for its caption and a designation.
-    box.setMinimumWidth(320);
-    if (auto *edit = box.findChild<QLineEdit *>())
+    if (auto *edit = box.findChild<QLineEdit *>()) {
         restrictToCp1251(edit);
+        // Wide enough for the caption and a designation; the box sizes
+        // itself to its contents.
+        edit->setMinimumWidth(300);
+    }
     return box.exec() == QDialog::Accepted ? box.textValue() : defaultText;
 }
